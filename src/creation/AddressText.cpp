@@ -1,0 +1,15 @@
+#include "AddressText.h"
+
+bool IsWatchAddress(const QString& text) {
+    static const QString marker = QStringLiteral("watch?v=");
+    const qsizetype at = text.indexOf(marker, 0, Qt::CaseSensitive);
+    return at >= 0 && at + marker.size() < text.size();
+}
+
+QString ExtractFileName(const QString& path) {
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+QString FolderOfPath(const QString& path) {
+    return path.left(path.size() - ExtractFileName(path).size());
+}

@@ -1,0 +1,66 @@
+#include "SaveDialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+QString SaveDialogStartFolder(const QString& folder, const QString& appDir) {
+    const auto withSlash = [](QString path) {
+        if (!path.endsWith(u'/'))
+            path += u'/';
+        return path;
+    };
+    if (folder.trimmed().isEmpty())
+        return withSlash(appDir);
+    const QString start = withSlash(folder);
+    return QFileInfo(start).isDir() ? start : withSlash(appDir);
+}
+
+QStringList SaveDialogNameFilters(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << parts.at(i) + QStringLiteral(" (") + parts.at(i + 1) + u')';
+    return filters;
+}
+
+QString AddMissingExtension(const QString& path, const QString& pattern) {
+    const QString first = pattern.section(u';', 0, 0).trimmed();
+    if (!first.startsWith(QStringLiteral("*.")))
+        return path;
+    const QString extension = first.mid(1);
+    if (extension.contains(u'*') || extension.contains(u'?'))
+        return path;
+    if (path.endsWith(extension, Qt::CaseInsensitive))
+        return path;
+    return path + extension;
+}
+
+void ShowSaveDialog(QWidget* owner, const SaveDialogRequest& request, const QString& appDir,
+                    SaveDialogDone done) {
+    auto* dialog =
+        new QFileDialog(owner, request.title, SaveDialogStartFolder(request.initialFolder, appDir));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filters = SaveDialogNameFilters(request.filter);
+    const QStringList patterns = request.filter.split(u'|');
+    dialog->setNameFilters(filters);
+    if (!filters.isEmpty())
+        dialog->selectNameFilter(filters.first());
+
+    // finished() comes once, for accept and for cancel alike.
+    QObject::connect(
+        dialog, &QFileDialog::finished, dialog, [dialog, filters, patterns, done](int result) {
+            QString path;
+            const QStringList chosen = dialog->selectedFiles();
+            if (result == QDialog::Accepted && !chosen.isEmpty()) {
+                const qsizetype filterAt = filters.indexOf(dialog->selectedNameFilter());
+                const QString pattern = patterns.value(filterAt * 2 + 1);
+                path = AddMissingExtension(chosen.first(), pattern);
+            }
+            if (done)
+                done(path);
+        });
+    dialog->open();
+}

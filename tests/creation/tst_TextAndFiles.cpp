@@ -1,0 +1,231 @@
+// Address and path rules, temporary base names, default.ini and the save dialog's rules.
+
+#include "AddressText.h"
+#include "DefaultIni.h"
+#include "SaveDialog.h"
+#include "TempBase.h"
+#include "TestClasses.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_TextAndFiles : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void watchAddress_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("marker only") << "watch?v=" << false;
+        QTest::newRow("ends after marker") << "http://h/watch?v=" << false;
+        QTest::newRow("one character after") << "watch?v=x" << true;
+        QTest::newRow("address") << "http://127.0.0.1:8080/watch?v=abc123&f=1" << true;
+        QTest::newRow("capitals") << "http://h/WATCH?V=abc" << false;
+        QTest::newRow("inside a sentence") << "look: http://h/watch?v=abc now" << true;
+        QTest::newRow("control characters") << QString("\x01watch?v=\n\t") << true;
+        QTest::newRow("second marker") << "watch?v=watch?v=" << true;
+    }
+
+    void watchAddress() {
+        QFETCH(QString, text);
+        QTEST(IsWatchAddress(text), "expected");
+    }
+
+    void fileNameAndFolder_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
+        QTest::newRow("full path") << "/home/u/Music/song.mp3"
+                                   << "song.mp3"
+                                   << "/home/u/Music/";
+        QTest::newRow("no slash") << "song.mp3"
+                                  << "song.mp3"
+                                  << "";
+        QTest::newRow("ends with slash") << "/home/u/"
+                                         << ""
+                                         << "/home/u/";
+        QTest::newRow("root file") << "/x"
+                                   << "x"
+                                   << "/";
+        QTest::newRow("blanks and letters") << "/home/u/My Müsik/a b.mp3"
+                                            << "a b.mp3"
+                                            << "/home/u/My Müsik/";
+    }
+
+    void fileNameAndFolder() {
+        QFETCH(QString, path);
+        QTEST(ExtractFileName(path), "fileName");
+        QTEST(FolderOfPath(path), "folder");
+    }
+
+    void tempBase_data() {
+        QTest::addColumn<QDateTime>("moment");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("worked example")
+            << QDateTime(QDate(2024, 12, 8), QTime(9, 5, 3)) << "/t/12_8_9_5_3";
+        QTest::newRow("midnight") << QDateTime(QDate(2025, 1, 1), QTime(0, 0, 0)) << "/t/1_1_0_0_0";
+        QTest::newRow("last second")
+            << QDateTime(QDate(2025, 12, 31), QTime(23, 59, 59, 999)) << "/t/12_31_23_59_59";
+    }
+
+    void tempBase() {
+        QFETCH(QDateTime, moment);
+        QTEST(MakeTempBase("/t/", moment), "expected");
+    }
+
+    void tempBaseApartWithinOneSecond() {
+        const QDateTime moment(QDate(2024, 12, 8), QTime(9, 5, 3));
+        QSet<QString> taken;
+        const auto isTaken = [&taken](const QString& base) {
+            return taken.contains(base);
+        };
+        for (int task = 0; task < 4; ++task)
+            taken.insert(MakeTempBase("/t/", moment, isTaken));
+        QCOMPARE(taken, (QSet<QString>{"/t/12_8_9_5_3", "/t/12_8_9_5_3_2", "/t/12_8_9_5_3_3",
+                                       "/t/12_8_9_5_3_4"}));
+    }
+
+    void defaultIniRoundTrip_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QByteArray>("record");
+        QTest::newRow("plain") << "/home/u/Music/" << QByteArray("\"/home/u/Music/\"\r\n");
+        QTest::newRow("empty") << "" << QByteArray("\"\"\r\n");
+        QTest::newRow("comma and blanks")
+            << "/home/u/a, b /" << QByteArray("\"/home/u/a, b /\"\r\n");
+        QTest::newRow("quote doubled")
+            << "/home/u/The \"Best\"/" << QByteArray("\"/home/u/The \"\"Best\"\"/\"\r\n");
+        QTest::newRow("non-ASCII")
+            << "/home/u/Müsik/" << QString("\"/home/u/Müsik/\"\r\n").toUtf8();
+        QTest::newRow("line break in a name")
+            << "/home/u/a\nb/" << QByteArray("\"/home/u/a\nb/\"\r\n");
+    }
+
+    void defaultIniRoundTrip() {
+        QFETCH(QString, folder);
+        QFETCH(QByteArray, record);
+        QTemporaryDir appDir;
+        WriteDefaultFolder(appDir.path(), folder);
+        QFile file(appDir.filePath("default.ini"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), record);
+        QCOMPARE(ReadDefaultFolder(appDir.path()), folder);
+    }
+
+    void defaultIniReading_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("unquoted up to the comma") << QByteArray("/a/b/,x\r\n") << "/a/b/";
+        QTest::newRow("unquoted trimmed") << QByteArray("  /a/b/  \r\nnext") << "/a/b/";
+        QTest::newRow("quoted, first line only")
+            << QByteArray("\"/a/\",\"/b/\"\r\n\"/c/\"") << "/a/";
+        QTest::newRow("blank before the quote") << QByteArray(" \"/a b/\"\r\n") << "/a b/";
+        QTest::newRow("unterminated quote") << QByteArray("\"/a/b/") << "/a/b/";
+        QTest::newRow("empty file") << QByteArray() << "";
+        QTest::newRow("LF only") << QByteArray("/a/\n") << "/a/";
+    }
+
+    void defaultIniReading() {
+        QFETCH(QByteArray, content);
+        QTEST(DefaultIniFolder(content), "folder");
+    }
+
+    void defaultIniMissingOrUnwritable() {
+        QTemporaryDir appDir;
+        QCOMPARE(ReadDefaultFolder(appDir.path()), QString());
+        const QString gone = appDir.filePath("gone");
+        WriteDefaultFolder(gone, "/x/");
+        QCOMPARE(ReadDefaultFolder(gone), QString());
+    }
+
+    void saveDialogStartFolder_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty") << ""
+                               << "{app}/";
+        QTest::newRow("blanks") << "   "
+                                << "{app}/";
+        QTest::newRow("with slash") << "{music}/"
+                                    << "{music}/";
+        QTest::newRow("without slash") << "{music}"
+                                       << "{music}/";
+        QTest::newRow("empty folder") << "{music}/empty"
+                                      << "{music}/empty/";
+        QTest::newRow("gone") << "{music}/gone/"
+                              << "{app}/";
+        QTest::newRow("a file") << "{music}/song.mp3"
+                                << "{app}/";
+    }
+
+    void saveDialogStartFolder() {
+        QFETCH(QString, folder);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        const QString app = root.filePath("My App");
+        const QString music = root.filePath("Müsik \"x\"");
+        QVERIFY(QDir().mkpath(app) && QDir().mkpath(music + "/empty"));
+        QFile song(music + "/song.mp3");
+        QVERIFY(song.open(QIODevice::WriteOnly));
+        const auto fill = [&](QString text) {
+            return text.replace("{app}", app).replace("{music}", music);
+        };
+        QCOMPARE(SaveDialogStartFolder(fill(folder), app), fill(expected));
+    }
+
+    void saveDialogNameFilters_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("one pair") << "FLV file(*.FLV)|*.flv"
+                                  << QStringList{"FLV file(*.FLV) (*.flv)"};
+        QTest::newRow("two pairs")
+            << "MP3 file(*.MP3)|*.mp3|All|*" << QStringList{"MP3 file(*.MP3) (*.mp3)", "All (*)"};
+        QTest::newRow("no pattern") << "lonely" << QStringList{};
+    }
+
+    void saveDialogNameFilters() {
+        QFETCH(QString, filter);
+        QTEST(SaveDialogNameFilters(filter), "expected");
+    }
+
+    void addMissingExtension_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("added") << "/m/song"
+                               << "*.mp3"
+                               << "/m/song.mp3";
+        QTest::newRow("other extension") << "/m/song.txt"
+                                         << "*.mp3"
+                                         << "/m/song.txt.mp3";
+        QTest::newRow("present") << "/m/song.mp3"
+                                 << "*.mp3"
+                                 << "/m/song.mp3";
+        QTest::newRow("present in capitals") << "/m/song.MP3"
+                                             << "*.mp3"
+                                             << "/m/song.MP3";
+        QTest::newRow("folder named like it") << "/m.mp3/song"
+                                              << "*.mp3"
+                                              << "/m.mp3/song.mp3";
+        QTest::newRow("any file") << "/m/song"
+                                  << "*"
+                                  << "/m/song";
+        QTest::newRow("no pattern") << "/m/song"
+                                    << ""
+                                    << "/m/song";
+    }
+
+    void addMissingExtension() {
+        QFETCH(QString, path);
+        QFETCH(QString, pattern);
+        QTEST(AddMissingExtension(path, pattern), "expected");
+    }
+};
+
+CREATION_TEST(tst_TextAndFiles)
+#include "tst_TextAndFiles.moc"
