@@ -1,0 +1,137 @@
+// The feedback form: what Send asks for first, and the one request it fires.
+
+#include "frmSuggest.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTest>
+
+class tst_feedback : public QObject {
+    Q_OBJECT
+
+    template <typename T> static T* Child(QWidget* form, const char* name) {
+        T* child = form->findChild<T*>(QLatin1String(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+
+    // An address on 127.0.0.1 where nothing listens, for requests that must fail.
+    static QString DeadHost() {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        return QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
+    }
+
+    static void Fill(QWidget* form, const QString& name, const QString& email,
+                     const QString& comment) {
+        Child<QLineEdit>(form, "txtName")->setText(name);
+        Child<QLineEdit>(form, "txtEMail")->setText(email);
+        Child<QLineEdit>(form, "txtComment")->setText(comment);
+    }
+
+private Q_SLOTS:
+    void checksInOrder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("all empty") << ""
+                                   << ""
+                                   << ""
+                                   << "Your Name?"
+                                   << "txtName";
+        QTest::newRow("only name missing") << ""
+                                           << "e"
+                                           << "c"
+                                           << "Your Name?"
+                                           << "txtName";
+        QTest::newRow("email missing") << "n"
+                                       << ""
+                                       << "c"
+                                       << "Your Email?"
+                                       << "txtEMail";
+        QTest::newRow("comment missing") << "n"
+                                         << "e"
+                                         << ""
+                                         << "Comment?"
+                                         << "txtComment";
+        QTest::newRow("blanks count as text") << " "
+                                              << " "
+                                              << ""
+                                              << "Comment?"
+                                              << "txtComment";
+    }
+
+    void checksInOrder() {
+        QFETCH(QString, name);
+        QFETCH(QString, email);
+        QFETCH(QString, comment);
+        QFETCH(QString, status);
+        QFETCH(QString, focused);
+        frmSuggest form(DeadHost());
+        form.setAttribute(Qt::WA_DeleteOnClose, false);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* lblSending = Child<QLabel>(&form, "lblSending");
+        QVERIFY(lblSending->isHidden());
+        Fill(&form, name, email, comment);
+        Child<QPushButton>(&form, "Command2")->setFocus();
+
+        QTest::mouseClick(Child<QPushButton>(&form, "Command1"), Qt::LeftButton);
+        QCOMPARE(lblSending->text(), status);
+        QVERIFY(lblSending->isVisible());
+        QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(&form, focused.toLatin1()));
+        QVERIFY(Child<QPushButton>(&form, "Command1")->isEnabled());
+    }
+
+    void boxesStopAtTheirLimits_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("name") << "txtName" << 50;
+        QTest::newRow("email") << "txtEMail" << 100;
+        QTest::newRow("comment") << "txtComment" << 256;
+    }
+
+    void boxesStopAtTheirLimits() {
+        QFETCH(QString, box);
+        QFETCH(int, limit);
+        frmSuggest form(DeadHost());
+        form.setAttribute(Qt::WA_DeleteOnClose, false);
+        auto* edit = Child<QLineEdit>(&form, box.toLatin1());
+        QTest::keyClicks(edit, QString(limit + 5, u'x'));
+        QCOMPARE(edit->text().size(), limit);
+    }
+
+    // Whatever ends the request, a refused connection included, the form only says it is over,
+    // and Send stays off until the form is closed.
+    void aFailedRequestStillFinishes() {
+        frmSuggest form(DeadHost());
+        form.setAttribute(Qt::WA_DeleteOnClose, false);
+        form.show();
+        Fill(&form, "n", "e", "c");
+        auto* send = Child<QPushButton>(&form, "Command1");
+        auto* status = Child<QLabel>(&form, "lblSending");
+        QTest::mouseClick(send, Qt::LeftButton);
+        QCOMPARE(status->text(), QStringLiteral("Sending..."));
+        QVERIFY(!send->isEnabled());
+        QTRY_COMPARE(status->text(), QStringLiteral("Finished."));
+        QVERIFY(!send->isEnabled());
+    }
+
+    // The program keeps only a guarded pointer; Back must really end the form so that the
+    // next opening builds an empty one.
+    void backEndsTheForm() {
+        QPointer<frmSuggest> form = new frmSuggest(DeadHost());
+        form->show();
+        QTest::mouseClick(Child<QPushButton>(form, "Command2"), Qt::LeftButton);
+        QTRY_VERIFY(form.isNull());
+    }
+};
+
+QTEST_MAIN(tst_feedback)
+#include "tst_feedback.moc"
