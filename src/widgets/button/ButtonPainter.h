@@ -1,0 +1,33 @@
+#pragma once
+// The button's painter: a pure function from size, properties, state, focus and desktop colours
+// to a picture, plus the window shape of each look. The widget only shows what this returns.
+
+#include "ButtonLook.h"
+
+#include <QImage>
+#include <QRegion>
+#include <QSize>
+
+class QPalette;
+class QStyle;
+
+struct ButtonPicture {
+    QImage image;              // transparent outside the look's shape
+    int state = ButtonNormal;  // the drawing state after the check and disabled overrides
+    bool themeMissing = false; // Style 6 could not be drawn; the look fell back to NonThemeStyle
+};
+
+// theme draws Style 6; without one, Style 6 falls back to the look's NonThemeStyle.
+ButtonPicture PaintButton(QSize size, const ButtonLook& look, int state, bool hasFocus,
+                          const SystemColors& colors, const QStyle* theme);
+
+// The pixels that belong to the control in a given look.
+QRegion ButtonRegion(int style, QSize size);
+
+// A set check state draws pressed, a disabled control draws disabled.
+int EffectiveState(const ButtonLook& look, int state);
+
+// Where the icon's top-left corner goes.
+QPoint IconPosition(QSize size, const ButtonLook& look, int style, bool pressed);
+
+SystemColors SystemColorsFrom(const QPalette& palette);
