@@ -1,0 +1,13 @@
+#include "Program.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The window only hides when closed; the program ends through Exit alone.
+    app.setQuitOnLastWindowClosed(false);
+    Program program;
+    if (!program.Start())
+        return 0;
+    return app.exec();
+}

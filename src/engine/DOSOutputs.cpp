@@ -1,0 +1,159 @@
+#include "DOSOutputs.h"
+
+#include "CommandLineSplit.h"
+#include "ProcessTable.h"
+#include "Prompter.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTimer>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// A poll reads for at most this long, so that a tool printing without pause cannot starve the
+// rest of the program; what is left waits for the next poll.
+constexpr int ReadBudgetMilliseconds = 20;
+
+// A roomy pipe lets a fast tool write ahead between two polls instead of blocking on us.
+constexpr int PipeBytes = 1 << 20;
+
+} // namespace
+
+DOSOutputs::DOSOutputs(Prompter* prompter, QObject* parent)
+    : QObject(parent), prompter_(prompter), pollTimer_(new QTimer(this)),
+      decoder_(QStringDecoder::System) {
+    pollTimer_->setInterval(PollMilliseconds);
+    connect(pollTimer_, &QTimer::timeout, this, &DOSOutputs::Poll);
+}
+
+DOSOutputs::~DOSOutputs() {
+    CloseReadEnd();
+}
+
+void DOSOutputs::ExecuteCommand(const QString& commandLine, const QString& cmdName) {
+    if (running_) {
+        qWarning("DOSOutputs: a run is already active; the new command is ignored");
+        return;
+    }
+    if (!commandLine.isEmpty())
+        commandLine_ = commandLine;
+    if (commandLine_.isEmpty()) {
+        Fail(QStringLiteral("Command Line empty"));
+        return;
+    }
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC) != 0) {
+        Fail(QStringLiteral("CreatePipe failed. Error: ") + QString::number(errno));
+        return;
+    }
+    readEnd_ = ends[0];
+    const int writeEnd = ends[1];
+    fcntl(readEnd_, F_SETFL, O_NONBLOCK);
+    fcntl(readEnd_, F_SETPIPE_SZ, PipeBytes);
+
+    running_ = true;
+    watchedName_ = cmdName;
+    outputs_.clear();
+    decoder_.resetState();
+
+    const SplitCommand command = SplitCommandLine(commandLine_);
+    auto* process = new QProcess(this);
+    process_ = process;
+    process->setProgram(command.program);
+    process->setArguments(command.arguments);
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    // Both output streams go into our own pipe, which we read at our own pace.
+    process->setChildProcessModifier([writeEnd] {
+        dup2(writeEnd, STDOUT_FILENO);
+        dup2(writeEnd, STDERR_FILENO);
+    });
+    // Polling starts only once the program is really running: before that, "no process of this
+    // name" would end the run at once.
+    connect(process, &QProcess::started, this, [this, process] {
+        if (process == process_ && running_)
+            pollTimer_->start();
+    });
+    connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart && process == process_ && running_) {
+            process->deleteLater();
+            Fail(QStringLiteral("File or command not found"));
+        }
+    });
+    // The tool may outlive its run (when it is not the process watched); it is reaped when it
+    // ends.
+    connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->start();
+    close(writeEnd);
+}
+
+void DOSOutputs::Poll() {
+    const QPointer<DOSOutputs> alive(this);
+    const ReadResult result = ReadWaiting();
+    if (!alive || !running_)
+        return;
+    if (result == ReadResult::Nothing) {
+        if (IsProcessRunning(watchedName_))
+            return;
+        // Whatever the tool wrote just before it ended is still in the pipe.
+        ReadWaiting();
+        if (!alive || !running_)
+            return;
+    }
+    if (result != ReadResult::Data)
+        Finish();
+}
+
+DOSOutputs::ReadResult DOSOutputs::ReadWaiting() {
+    const QPointer<DOSOutputs> alive(this);
+    QElapsedTimer budget;
+    budget.start();
+    ReadResult result = ReadResult::Nothing;
+    char buffer[ChunkSize];
+    while (readEnd_ >= 0 && budget.elapsed() < ReadBudgetMilliseconds) {
+        const ssize_t count = read(readEnd_, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0 && errno != EAGAIN)
+            return ReadResult::Broken;
+        if (count <= 0)
+            break;
+        result = ReadResult::Data;
+        const QString chunk = decoder_.decode(QByteArrayView(buffer, count));
+        if (chunk.isEmpty())
+            continue;
+        outputs_ += chunk;
+        Q_EMIT ReceiveOutputs(chunk);
+        if (!alive || !running_)
+            break;
+    }
+    return result;
+}
+
+void DOSOutputs::Fail(const QString& message) {
+    CloseReadEnd();
+    running_ = false;
+    pollTimer_->stop();
+    if (prompter_)
+        prompter_->Inform(Prompter::Icon::Critical, QCoreApplication::applicationName(), message);
+    Q_EMIT StartFailed(message);
+}
+
+void DOSOutputs::Finish() {
+    CloseReadEnd();
+    running_ = false;
+    pollTimer_->stop();
+    Q_EMIT CommandOver();
+}
+
+void DOSOutputs::CloseReadEnd() {
+    if (readEnd_ >= 0)
+        close(readEnd_);
+    readEnd_ = -1;
+}
