@@ -92,7 +92,7 @@ void DrawCaption(QImage& image, const ButtonLook& look, const SystemColors& sys,
 }
 
 void DrawIcon(QImage& image, const ButtonLook& look, int style, int state) {
-    if (look.icon.isNull() || !look.iconVisible || look.iconSize <= 0) {
+    if (look.icon.isNull() || !look.iconVisible || look.iconSize <= 0 || look.iconSize > 4096) {
         return;
     }
     const QSize size = image.size();
