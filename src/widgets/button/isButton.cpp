@@ -415,10 +415,6 @@ void isButton::keyReleaseEvent(QKeyEvent* event) {
     }
     if (!event->isAutoRepeat()) {
         ReleaseUp(Qt::LeftButton);
-        if (!mouseInside_ && state_ == ButtonHot) {
-            // Like a release of the mouse with the pointer elsewhere.
-            state_ = ButtonHot;
-        }
     }
     event->accept();
 }
