@@ -11,7 +11,7 @@
 #include <limits>
 #include <sys/resource.h>
 
-class tst_settingsfile : public QObject {
+class SettingsFileTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
@@ -115,5 +115,8 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_settingsfile)
-#include "tst_settingsfile.moc"
+QObject* MakeSettingsFileTest() {
+    return new SettingsFileTest;
+}
+
+#include "SettingsFileTest.moc"

@@ -1,0 +1,158 @@
+#include "frmSettings.h"
+
+#include "ImageButton.h"
+#include "isButton.h"
+#include "SettingsFile.h"
+#include "SkinPicture.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+namespace {
+
+const QSize FaceSize(465, 176);
+const QSize PictureSize(465, 180);
+
+QFont FaceFont(const QString& wanted, qreal points, const QString& standIn) {
+    QFont font;
+    font.setFamilies({wanted, standIn, font.family()});
+    font.setPointSizeF(points);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(place);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x1E2A36));
+    label->setPalette(palette);
+    return label;
+}
+
+QComboBox* MakeChoice(QWidget* parent, const char* name, const QStringList& entries,
+                      const QRect& place, QLabel* label) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->addItems(entries);
+    box->setGeometry(place);
+    label->setBuddy(box);
+    return box;
+}
+
+isButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& icon,
+                     const QRect& place) {
+    auto* button = new isButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->SetStyle(5);
+    button->SetNonThemeStyle(0);
+    button->SetToolTipType(0);
+    button->SetFont(FaceFont(QStringLiteral("Verdana"), 8.25, QStringLiteral("DejaVu Sans")));
+    button->SetIcon(RenderedIcon(icon, QSize(32, 32)));
+    button->SetIconSize(32);
+    button->SetIconAlign(1);
+    button->SetIconVisible(true);
+    button->SetCaption(caption);
+    button->setGeometry(place);
+    button->PropertiesLoaded();
+    return button;
+}
+
+// A stored index selects its entry only when the box has one of that number; anything else
+// leaves the box without a selection, and OK then stores -1 for it.
+void Select(QComboBox* box, int index) {
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+}
+
+} // namespace
+
+frmSettings::frmSettings(const QString& appDir, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), AppDir(appDir) {
+    setObjectName(QStringLiteral("frmSettings"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Settings"));
+    setFixedSize(FaceSize);
+    // Tahoma's stand-in is Liberation Sans: close enough in width for the labels' places.
+    setFont(FaceFont(QStringLiteral("Tahoma"), 9, QStringLiteral("Liberation Sans")));
+
+    Background = KeyedPicture(QStringLiteral(":/settings/face.svg"), PictureSize);
+    setMask(KeyMask(Background) & QRegion(QRect(QPoint(0, 0), FaceSize)));
+
+    Label4 = MakeLabel(this, "Label4", QStringLiteral("After downloading"), {20, 44, 115, 17});
+    cmbTC =
+        MakeChoice(this, "cmbTC", {QStringLiteral("Open the folder"), QStringLiteral("Do Nothing")},
+                   {16, 60, 203, 22}, Label4);
+    Label2 =
+        MakeLabel(this, "Label2", QStringLiteral("Hide/Open the Drag Window"), {240, 44, 171, 17});
+    cmbDrag = MakeChoice(
+        this, "cmbDrag",
+        {QStringLiteral("Auto Open the Drag Zone"), QStringLiteral("Hide the Drag Zone")},
+        {238, 60, 213, 22}, Label2);
+    // The leading blanks keep the centred caption clear of the icon at the left edge.
+    cmdOK = MakeButton(this, "cmdOK", QStringLiteral("       O K"),
+                       QStringLiteral(":/settings/ok.svg"), {248, 112, 93, 37});
+    cmdBack = MakeButton(this, "cmdBack", QStringLiteral("        Close"),
+                         QStringLiteral(":/settings/close.svg"), {346, 112, 93, 37});
+    imgExit = new ImageButton(RenderedIcon(QStringLiteral(":/settings/exit.svg"), QSize(15, 15)),
+                              QStringLiteral("Back"), this);
+    imgExit->setObjectName(QStringLiteral("imgExit"));
+    imgExit->setGeometry(442, 10, 15, 15);
+
+    setTabOrder(cmbTC, cmbDrag);
+    setTabOrder(cmbDrag, cmdOK);
+    setTabOrder(cmdOK, cmdBack);
+
+    connect(cmdOK, &isButton::Click, this, &frmSettings::Confirm);
+    connect(cmdBack, &isButton::Click, this, &frmSettings::close);
+    connect(imgExit, &ImageButton::clicked, this, &frmSettings::close);
+
+    LoadChoices();
+}
+
+void frmSettings::LoadChoices() {
+    const QString path = SettingsPath(AppDir);
+    if (!QFile::exists(path)) {
+        cmbTC->setCurrentIndex(0);
+        cmbDrag->setCurrentIndex(0);
+        return;
+    }
+    const SettingsValues stored = ReadSettings(path);
+    Select(cmbTC, stored.AfterDownload);
+    Select(cmbDrag, stored.DragZone);
+}
+
+void frmSettings::Confirm() {
+    const SettingsValues chosen{cmbTC->currentIndex(), cmbDrag->currentIndex()};
+    // A file that cannot be written changes nothing on disk, but the running program still
+    // takes the choices.
+    WriteSettings(SettingsPath(AppDir), chosen);
+    Q_EMIT OpenFolderAfterDownloadChanged(chosen.AfterDownload == 0);
+    Q_EMIT DragZoneVisibilityChosen(chosen.DragZone == 0);
+    close();
+}
+
+void frmSettings::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, Background);
+}
+
+void frmSettings::mousePressEvent(QMouseEvent* event) {
+    // Any button on the face moves the window, as a title bar would.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    Dragging = true;
+    DragOffset = event->globalPosition().toPoint() - pos();
+}
+
+void frmSettings::mouseMoveEvent(QMouseEvent* event) {
+    if (Dragging)
+        move(event->globalPosition().toPoint() - DragOffset);
+}
+
+void frmSettings::mouseReleaseEvent(QMouseEvent*) {
+    Dragging = false;
+}

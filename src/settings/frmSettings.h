@@ -1,0 +1,52 @@
+#pragma once
+// The "Settings" dialog: a skinned, borderless window with the user's two preferences. It reads
+// setup.ini when it opens; OK writes the file and hands both choices to the running program,
+// Close and the corner image leave everything as it was. It deletes itself when it closes.
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class ImageButton;
+class isButton;
+
+class frmSettings : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmSettings(const QString& appDir, QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    // Raised on OK, in this order, whether or not the file could be written: true means
+    // "Open the folder" and "Auto Open the Drag Zone" respectively.
+    void OpenFolderAfterDownloadChanged(bool open);
+    void DragZoneVisibilityChosen(bool visible);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void LoadChoices();
+    void Confirm();
+
+    QString AppDir;
+    QImage Background;
+    QLabel* Label4;
+    QComboBox* cmbTC;
+    QLabel* Label2;
+    QComboBox* cmbDrag;
+    isButton* cmdOK;
+    isButton* cmdBack;
+    ImageButton* imgExit;
+
+    // Set while the window follows the pointer itself, because the window manager would not
+    // take the move over.
+    bool Dragging = false;
+    QPoint DragOffset;
+};
