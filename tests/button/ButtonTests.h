@@ -4,3 +4,4 @@
 int RunPainterTests(int argc, char** argv);
 int RunInputTests(int argc, char** argv);
 int RunPersistenceTests(int argc, char** argv);
+int RunGalleryTests(int argc, char** argv);

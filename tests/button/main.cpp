@@ -8,5 +8,6 @@ int main(int argc, char** argv) {
     failures += RunPainterTests(argc, argv);
     failures += RunInputTests(argc, argv);
     failures += RunPersistenceTests(argc, argv);
+    failures += RunGalleryTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

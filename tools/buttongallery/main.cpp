@@ -52,7 +52,13 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
+    // Qt would take "--style N" as its own widget-style switch, so it sees only the program name.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Draws isButton looks to PNG files."));
     parser.addHelpOption();
@@ -88,7 +94,7 @@ int main(int argc, char** argv) {
                                     QStringLiteral("FILE"));
     parser.addOptions({gallery, style, state, focus, check, size, caption, captionAlign, icon,
                        iconSize, iconAlign, custom, output});
-    parser.process(app);
+    parser.process(arguments);
 
     if (!parser.isSet(output)) {
         return Fail(QStringLiteral("an output file is needed (-o FILE.png)"));

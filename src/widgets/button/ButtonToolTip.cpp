@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QScreen>
 #include <QStyle>
 
@@ -29,9 +30,15 @@ ButtonToolTip::ButtonToolTip(QWidget* owner, const ButtonToolTipContent& content
                          Qt::WindowDoesNotAcceptFocus),
       owner_(owner), content_(content) {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     resize(ContentSize());
+    if (content_.balloon) {
+        // Shaped by a mask, so the balloon also looks right without a compositing desktop.
+        QPainterPathStroker rim;
+        rim.setWidth(2);
+        const QPainterPath shape = Outline().united(rim.createStroke(Outline()));
+        setMask(QRegion(shape.toFillPolygon().toPolygon()) & QRegion(rect()));
+    }
     wakeUp_.setSingleShot(true);
     wakeUp_.setInterval(style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay));
     autoHide_.setSingleShot(true);
@@ -91,23 +98,31 @@ QSize ButtonToolTip::ContentSize() const {
     return QSize(w + 2 * Pad + 1, h + 2 * Pad + 1 + (content_.balloon ? Tail : 0));
 }
 
-void ButtonToolTip::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, content_.balloon);
-    const QRectF body =
-        QRectF(rect()).adjusted(0.5, content_.balloon ? Tail + 0.5 : 0.5, -0.5, -0.5);
+QPainterPath ButtonToolTip::Outline() const {
     QPainterPath outline;
     if (content_.balloon) {
-        outline.addRoundedRect(body, 8, 8);
+        outline.addRoundedRect(BodyRect(), 8, 8);
         QPainterPath tail;
-        tail.moveTo(Tail + 2, body.top() + 1);
-        tail.lineTo(Tail + 2, 0.5);
-        tail.lineTo(2 * Tail + 6, body.top() + 1);
+        tail.moveTo(Tail + 2, Tail + 1);
+        tail.lineTo(Tail + 2, 0);
+        tail.lineTo(2 * Tail + 6, Tail + 1);
         tail.closeSubpath();
         outline = outline.united(tail);
     } else {
-        outline.addRect(body);
+        outline.addRect(BodyRect());
     }
+    return outline;
+}
+
+QRectF ButtonToolTip::BodyRect() const {
+    return QRectF(rect()).adjusted(0.5, content_.balloon ? Tail + 0.5 : 0.5, -0.5, -0.5);
+}
+
+void ButtonToolTip::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, content_.balloon);
+    const QRectF body = BodyRect();
+    const QPainterPath outline = Outline();
     p.setPen(TextColor());
     p.setBrush(BackgroundColor());
     p.drawPath(outline);

@@ -4,6 +4,7 @@
 // its button and hides when the pointer leaves or presses.
 
 #include <QColor>
+#include <QPainterPath>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -36,6 +37,8 @@ protected:
 private:
     void Pop();
     QSize ContentSize() const;
+    QPainterPath Outline() const;
+    QRectF BodyRect() const;
 
     QPointer<QWidget> owner_;
     ButtonToolTipContent content_;

@@ -2,10 +2,36 @@
 
 #include "ButtonFaces.h"
 
+#include <array>
+
 namespace {
 
 QColor Hex(QRgb rgb) {
     return QColor(rgb);
+}
+
+// The twelve pixels that round off the corners of the disabled look.
+std::array<std::pair<int, int>, 12> DisabledCorners(int W, int H) {
+    return {{{0, 1},
+             {1, 1},
+             {1, 0},
+             {0, H - 2},
+             {1, H - 2},
+             {1, H - 1},
+             {W - 1, 1},
+             {W - 2, 1},
+             {W - 2, 0},
+             {W - 1, H - 2},
+             {W - 2, H - 2},
+             {W - 2, H - 1}}};
+}
+
+// The frame shared by the system look and the custom pressed look.
+void Frame(PixelCanvas& c, int W, int H, const QColor& colour) {
+    c.Line(1, 0, W - 1, 0, colour);
+    c.Line(0, 1, 0, H - 1, colour);
+    c.Line(W - 1, 1, W - 1, H - 1, colour);
+    c.Line(1, H - 1, W - 1, H - 1, colour);
 }
 
 void SystemFace(const FaceContext& f) {
@@ -17,18 +43,7 @@ void SystemFace(const FaceContext& f) {
         c.Background(Hex(0xF5F4EA));
         c.Outline(0, 0, W - 1, H - 1, Hex(0xC9C7BA));
         const QColor corner = Hex(0xD8D5C7);
-        for (auto [x, y] : {std::pair{0, 1},
-                            {1, 1},
-                            {1, 0},
-                            {0, H - 2},
-                            {1, H - 2},
-                            {1, H - 1},
-                            {W - 1, 1},
-                            {W - 2, 1},
-                            {W - 2, 0},
-                            {W - 1, H - 2},
-                            {W - 2, H - 2},
-                            {W - 2, H - 1}}) {
+        for (auto [x, y] : DisabledCorners(W, H)) {
             c.Pixel(x, y, corner);
         }
         return;
@@ -47,11 +62,7 @@ void SystemFace(const FaceContext& f) {
         c.VGradient(W - 2, W - 2, 3, H - 5, Hex(0xF5F4F2), Hex(0xDBD7CD));
     }
 
-    const QColor frame = Hex(0x003C74);
-    c.Line(1, 0, W - 1, 0, frame);
-    c.Line(0, 1, 0, H - 1, frame);
-    c.Line(W - 1, 1, W - 1, H - 1, frame);
-    c.Line(1, H - 1, W - 1, H - 1, frame);
+    Frame(c, W, H, Hex(0x003C74));
     for (auto [x, y] : {std::pair{1, 1}, {1, H - 2}, {W - 2, 1}, {W - 2, H - 2}}) {
         c.Pixel(x, y, Hex(0x486E90));
     }
@@ -105,18 +116,7 @@ void CustomFace(const FaceContext& f) {
     if (f.state == ButtonDisabled) {
         c.Background(B);
         c.Outline(0, 0, W - 1, H - 1, s(-64));
-        for (auto [x, y] : {std::pair{0, 1},
-                            {1, 1},
-                            {1, 0},
-                            {0, H - 2},
-                            {1, H - 2},
-                            {1, H - 1},
-                            {W - 1, 1},
-                            {W - 2, 1},
-                            {W - 2, 0},
-                            {W - 1, H - 2},
-                            {W - 2, H - 2},
-                            {W - 2, H - 1}}) {
+        for (auto [x, y] : DisabledCorners(W, H)) {
             c.Pixel(x, y, s(-53));
         }
         return;
@@ -136,11 +136,7 @@ void CustomFace(const FaceContext& f) {
         c.Pixel(W - 3, H - 2, s(8));
         c.Pixel(W - 3, 1, s(-48));
         c.Pixel(W - 2, 2, s(-37));
-        const QColor frame = s(-128);
-        c.Line(1, 0, W - 1, 0, frame);
-        c.Line(0, 1, 0, H - 1, frame);
-        c.Line(W - 1, 1, W - 1, H - 1, frame);
-        c.Line(1, H - 1, W - 1, H - 1, frame);
+        Frame(c, W, H, s(-128));
         for (auto [x, y] : {std::pair{1, 1}, {1, H - 2}, {W - 2, 1}, {W - 2, H - 2}}) {
             c.Pixel(x, y, s(-96));
         }
