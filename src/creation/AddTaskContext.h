@@ -1,0 +1,25 @@
+#pragma once
+// What the add-task dialog needs from the rest of the program, handed in when it is made.
+
+#include "SaveDialog.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+
+class Prompter;
+class TaskList;
+
+struct AddTaskContext {
+    TaskList* tasks = nullptr;
+    QString appDir;  // no trailing "/"
+    QString tempDir; // with a trailing "/"
+    Prompter* prompter = nullptr;
+    // Empties the desktop clipboard; the dialog calls it whenever it closes.
+    std::function<void()> emptyClipboard;
+    // Shows the save dialog; ShowSaveDialog when left empty.
+    SaveDialogSeam saveDialog;
+    // The moment a task is queued; the local clock when left empty.
+    std::function<QDateTime()> clock;
+};

@@ -1,0 +1,70 @@
+#pragma once
+// The add-task dialog: the one place a task is made. It checks the address as it changes, offers
+// the conversion profiles and their parameters, asks for the output path and, on Download,
+// appends the task to the list, remembers the folder in default.ini, reports the queued address
+// and closes. Every close empties the clipboard and is reported, so the program can enable its
+// main window again.
+
+#include "AddTaskContext.h"
+#include "ConversionProfiles.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+class CornerImage;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class isButton;
+
+class frmAdd : public QWidget {
+    Q_OBJECT
+public:
+    enum class AddressState { Unchecked, Available, NotAvailable };
+
+    explicit frmAdd(AddTaskContext context, QWidget* parent = nullptr);
+
+    // Writes an address into txtURL as a task source does; the address check runs.
+    void SetAddress(const QString& address);
+    void FocusAddress();
+    AddressState State() const { return state_; }
+
+Q_SIGNALS:
+    // The task is in the list and default.ini is written; the dialog closes right after.
+    void TaskQueued(const QString& url);
+    void Closed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void CheckAddress(const QString& text);
+    void ProfileChanged(int profile);
+    void Browse();
+    void Download();
+    void Refuse(const QString& message);
+    ProfileParams CurrentParams() const;
+    bool TempBaseTaken(const QString& base) const;
+
+    AddTaskContext context_;
+    QImage face_;
+    AddressState state_ = AddressState::Unchecked;
+    QPoint dragOffset_;
+    bool dragging_ = false;
+
+    QLabel* lblUrl = nullptr;
+    QLineEdit* txtURL = nullptr;
+    QComboBox* cmbConvert = nullptr;
+    std::array<QComboBox*, ParamCount> params_{}; // cmbAB, cmbVBR, cmbSize, cmbFPS, cmbAR, cmbAC
+    QLineEdit* txtSave = nullptr;
+    isButton* cmdBrowse = nullptr;
+    isButton* cmdStart = nullptr;
+    isButton* cmdBack = nullptr;
+    CornerImage* ImgExit = nullptr;
+};
