@@ -18,6 +18,8 @@ inline const QString Resuming = QStringLiteral("Resume Broken Downloading");
 inline const QString Converting = QStringLiteral("Converting...");
 inline const QString Moving = QStringLiteral("Moving file...");
 inline const QString Done = QStringLiteral("Done.");
+// A task whose file could not be delivered; its row goes right after, as after "Done.".
+inline const QString Failed = QStringLiteral("Failed.");
 } // namespace TaskStatus
 
 class TaskList : public QAbstractTableModel {

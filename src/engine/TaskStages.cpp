@@ -1,0 +1,101 @@
+// The download and conversion stages of the task runner: tool output turned into progress, and
+// the end of each tool turned into the next step or the delivery.
+
+#include "Delivery.h"
+#include "TaskEngine.h"
+#include "TextRules.h"
+#include "Tools.h"
+
+void TaskEngine::OnDownloadOutput(const QString& chunk) {
+    if (stage_ != Stage::Downloading)
+        return;
+    if (ContainsRetry(chunk))
+        tasks_.SetText(ActiveRow(), TaskList::Status, TaskStatus::Resuming);
+    for (const std::optional<double>& value : DownloadPercentages(chunk)) {
+        if (value)
+            ShowProgress(*value);
+        else
+            WriteProgress();
+    }
+}
+
+void TaskEngine::OnDownloadOver() {
+    if (stage_ != Stage::Downloading)
+        return;
+    ResolvePending_ = false;
+    Q_EMIT ProgressLabelChanged(QStringLiteral("<->"));
+    const QString shell = tasks_.Shell(ActiveRow());
+    if (shell != QLatin1String("None")) {
+        stage_ = Stage::Converting;
+        ffmpegDOS_.SetCommandLine(shell);
+        tasks_.SetText(ActiveRow(), TaskList::Status, TaskStatus::Converting);
+        ffmpegDOS_.ExecuteCommand(shell, Tools::EncoderName);
+        return;
+    }
+    // Unconverted, the task's file is its download, whatever the target's extension says.
+    EndTask(tasks_.TempName(ActiveRow()));
+}
+
+void TaskEngine::OnConversionOutput(const QString& chunk) {
+    if (stage_ != Stage::Converting)
+        return;
+    const EncoderReading reading = ReadEncoderChunk(chunk, DurationSeconds_);
+    if (!reading.timeFound)
+        return;
+    if (DurationSeconds_ == 0 || double(reading.elapsedSeconds) / DurationSeconds_ * 100 >= 100)
+        ShowProgress(100);
+    else
+        ShowProgress(double(reading.elapsedSeconds) / DurationSeconds_ * 100);
+}
+
+void TaskEngine::OnConversionOver() {
+    if (stage_ != Stage::Converting)
+        return;
+    tasks_.SetText(ActiveRow(), TaskList::Status, TaskStatus::Moving);
+    const QString target = tasks_.Text(ActiveRow(), TaskList::FilePath);
+    DurationSeconds_ = 0;
+    EndTask(ConvertedFile(TempBase(), target));
+}
+
+void TaskEngine::OnToolFailed(DOSOutputs* runner) {
+    if (runner == &objDOS_ && stage_ == Stage::Downloading)
+        EndTask({}, QStringLiteral("The downloader could not be started."));
+    else if (runner == &ffmpegDOS_ && stage_ == Stage::Converting)
+        EndTask({}, QStringLiteral("The encoder could not be started."));
+}
+
+void TaskEngine::EndTask(const QString& source, const QString& failure) {
+    const int row = ActiveRow();
+    const QString target = tasks_.Text(row, TaskList::FilePath);
+    QString reason = failure;
+    if (reason.isEmpty()) {
+        const DeliveryResult result = DeliverFile(source, target);
+        if (!result.delivered)
+            reason = result.reason;
+    }
+    const QString status = reason.isEmpty() ? TaskStatus::Done : TaskStatus::Failed;
+    tasks_.SetText(row, TaskList::Status, status);
+    DeleteTaskFiles(tasks_.TempName(row), TempBase(), target);
+    DurationSeconds_ = 0;
+    Q_EMIT TaskEnded(target, status);
+    if (!reason.isEmpty())
+        Q_EMIT TaskFailed(target, reason);
+    tasks_.RemoveAt(row);
+    FinishTask(reason.isEmpty() ? target.left(target.lastIndexOf(u'/') + 1) : QString());
+}
+
+void TaskEngine::ShowProgress(double value) {
+    // A value the bar cannot hold is refused; the displays show what it holds.
+    if (value >= 0 && value <= 100 && value != psbValue_) {
+        psbValue_ = value;
+        Q_EMIT ProgressValueChanged(psbValue_);
+    }
+    WriteProgress();
+}
+
+void TaskEngine::WriteProgress() {
+    Q_EMIT ProgressWidthChanged(int(psbValue_ / 100 * FullWidthTwips + 0.5));
+    const QString text = PercentText(psbValue_) + u'%';
+    tasks_.SetText(ActiveRow(), TaskList::Progress, text);
+    Q_EMIT ProgressLabelChanged(text);
+}
