@@ -1,0 +1,125 @@
+// The tray icon: what each activation does, its place in a real tray host, and the failure
+// notice it shows.
+
+#include "ClipboardWatch.h"
+#include "DesktopIntegration.h"
+#include "frmPop.h"
+#include "frmS.h"
+#include "HiddenText.h"
+#include "ScriptedPrompter.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+class TrayTests : public QObject {
+    Q_OBJECT
+    HiddenText menuMsg{QStringLiteral("b0")};
+    ScriptedPrompter prompter;
+
+private Q_SLOTS:
+    void activation_data() {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<bool>("minimised");
+        QTest::addColumn<bool>("shownAfter");
+        QTest::addColumn<bool>("minimisedAfter");
+        QTest::addColumn<bool>("menuOpen");
+        const int dbl = QSystemTrayIcon::DoubleClick;
+        const int left = QSystemTrayIcon::Trigger;
+        const int right = QSystemTrayIcon::Context;
+        const int middle = QSystemTrayIcon::MiddleClick;
+        QTest::newRow("double-click restores hidden")
+            << dbl << false << false << true << false << false;
+        QTest::newRow("double-click restores minimised")
+            << dbl << true << true << true << false << false;
+        QTest::newRow("single left click does nothing")
+            << left << false << false << false << false << false;
+        QTest::newRow("middle click does nothing")
+            << middle << true << true << true << true << false;
+        QTest::newRow("right button opens Main")
+            << right << false << false << false << false << true;
+    }
+    void activation() {
+        QFETCH(int, reason);
+        QFETCH(bool, visible);
+        QFETCH(bool, minimised);
+        QFETCH(bool, shownAfter);
+        QFETCH(bool, minimisedAfter);
+        QFETCH(bool, menuOpen);
+        QWidget mainWindow;
+        mainWindow.resize(200, 100);
+        if (minimised)
+            mainWindow.setWindowState(Qt::WindowMinimized);
+        mainWindow.setVisible(visible);
+        frmPop pop(menuMsg, prompter);
+        frmS tray(pop.menuMain());
+        tray.SetMainWindow(&mainWindow);
+
+        tray.HandleTrayMouse(QSystemTrayIcon::ActivationReason(reason));
+        QCOMPARE(mainWindow.isVisible(), shownAfter);
+        QCOMPARE(mainWindow.isMinimized(), minimisedAfter);
+        QCOMPARE(pop.menuMain()->isVisible(), menuOpen);
+        pop.menuMain()->close();
+        QCOMPARE(menuMsg.Text(), QStringLiteral("b0"));
+    }
+
+    void iconSitsInTheTrayHost() {
+        if (!QSystemTrayIcon::isSystemTrayAvailable())
+            QSKIP("no tray host on this display");
+        frmPop pop(menuMsg, prompter);
+        frmS tray(pop.menuMain());
+        QVERIFY(!tray.HasTrayIcon());
+        tray.AddTrayIcon();
+        QVERIFY(tray.HasTrayIcon());
+        QCOMPARE(tray.trayIcon().toolTip(), QStringLiteral(" Click Right Mouse Button "));
+        QTRY_VERIFY(!tray.trayIcon().geometry().isEmpty());
+        tray.RemoveTrayIcon();
+        QVERIFY(!tray.HasTrayIcon());
+    }
+
+    void startupAndShutdownSteps() {
+        HiddenText txtMessage;
+        DesktopIntegration desktop(menuMsg, txtMessage, prompter, QApplication::clipboard());
+        StartupSequence startup;
+        ShutdownSequence shutdown;
+        desktop.FillSteps(startup, shutdown);
+        QVERIFY(startup.Run());
+        QVERIFY(desktop.Tray().trayIcon().isVisible());
+        QVERIFY(desktop.Watch().IsActive());
+        QVERIFY(shutdown.Run());
+        QVERIFY(!desktop.Tray().trayIcon().isVisible());
+        QVERIFY(!desktop.Watch().IsActive());
+    }
+
+    void failureNoticeNamesFileAndReason() {
+        if (!QSystemTrayIcon::isSystemTrayAvailable())
+            QSKIP("no tray host on this display");
+        frmPop pop(menuMsg, prompter);
+        frmS tray(pop.menuMain());
+        tray.AddTrayIcon();
+        QTRY_VERIFY(!tray.trayIcon().geometry().isEmpty());
+        tray.ShowFailureNotice(QStringLiteral("/home/me/Music/song.mp3"),
+                               QStringLiteral("the download did not finish"));
+        const auto noticeText = [] {
+            QString text;
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (!window->isVisible())
+                    continue;
+                for (QLabel* label : window->findChildren<QLabel*>())
+                    text += label->text() + QLatin1Char('\n');
+            }
+            return text;
+        };
+        QTRY_VERIFY(noticeText().contains(QStringLiteral("song.mp3")));
+        QVERIFY(noticeText().contains(QStringLiteral("the download did not finish")));
+    }
+};
+
+int RunTrayTests(int argc, char** argv) {
+    TrayTests tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "tst_tray.moc"
