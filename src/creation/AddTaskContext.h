@@ -15,6 +15,8 @@ struct AddTaskContext {
     TaskList* tasks = nullptr;
     QString appDir;  // no trailing "/"
     QString tempDir; // with a trailing "/"
+    // Shows the check messages; boxes over the dialog when left empty (a box owned by the
+    // main window would be disabled with it).
     Prompter* prompter = nullptr;
     // Empties the desktop clipboard; the dialog calls it whenever it closes.
     std::function<void()> emptyClipboard;

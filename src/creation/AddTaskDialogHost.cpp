@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QScreen>
 
 AddTaskDialogHost::AddTaskDialogHost(AddTaskContext context, QObject* parent)
     : QObject(parent), context_(std::move(context)) {
@@ -26,6 +27,8 @@ frmAdd* AddTaskDialogHost::Open() {
             dialog_ = nullptr;
             Q_EMIT Closed();
         });
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            dialog_->move(screen->availableGeometry().center() - dialog_->rect().center());
         Q_EMIT Opened();
     }
     dialog_->show();

@@ -4,6 +4,7 @@
 #include "CornerImage.h"
 #include "DefaultIni.h"
 #include "isButton.h"
+#include "MessageBoxPrompter.h"
 #include "Prompter.h"
 #include "SkinArt.h"
 #include "TaskList.h"
@@ -85,6 +86,10 @@ frmAdd::frmAdd(AddTaskContext context, QWidget* parent)
     setWindowTitle(QStringLiteral("Add New Download"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(470, 370);
+    if (!context_.prompter) {
+        ownPrompter_ = std::make_unique<MessageBoxPrompter>(this);
+        context_.prompter = ownPrompter_.get();
+    }
 
     face_ = RenderSkinFace(QStringLiteral(":/creation/face.svg"), size());
     setMask(MaskFromMagenta(face_));
@@ -96,6 +101,8 @@ frmAdd::frmAdd(AddTaskContext context, QWidget* parent)
     for (QComboBox* combo : params_)
         combo->setCurrentIndex(0);
 }
+
+frmAdd::~frmAdd() = default;
 
 void frmAdd::BuildControls() {
     ImgExit = new CornerImage(RenderIcon(QStringLiteral(":/creation/exit.svg"), QSize(20, 20)),
@@ -226,8 +233,7 @@ void frmAdd::Browse() {
 }
 
 void frmAdd::Refuse(const QString& message) {
-    if (context_.prompter)
-        context_.prompter->Inform(Prompter::Icon::Exclamation, kMessageTitle, message);
+    context_.prompter->Inform(Prompter::Icon::Exclamation, kMessageTitle, message);
 }
 
 bool frmAdd::TempBaseTaken(const QString& base) const {

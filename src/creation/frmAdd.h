@@ -12,8 +12,10 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class CornerImage;
+class MessageBoxPrompter;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -24,7 +26,9 @@ class frmAdd : public QWidget {
 public:
     enum class AddressState { Unchecked, Available, NotAvailable };
 
+    // Without a prompter in the context, messages appear in boxes over the dialog itself.
     explicit frmAdd(AddTaskContext context, QWidget* parent = nullptr);
+    ~frmAdd() override;
 
     // Writes an address into txtURL as a task source does; the address check runs.
     void SetAddress(const QString& address);
@@ -53,6 +57,7 @@ private:
     bool TempBaseTaken(const QString& base) const;
 
     AddTaskContext context_;
+    std::unique_ptr<MessageBoxPrompter> ownPrompter_;
     QImage face_;
     AddressState state_ = AddressState::Unchecked;
     QPoint dragOffset_;

@@ -3,9 +3,8 @@
 //   creationdemo [--address TEXT] [--grab dialog.png]
 
 #include "AddTaskDialogHost.h"
-#include "MessageBoxPrompter.h"
-#include "TaskList.h"
 #include "frmAdd.h"
+#include "TaskList.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -39,12 +38,10 @@ int main(int argc, char** argv) {
     window.resize(760, 300);
     window.move(20, 20);
 
-    MessageBoxPrompter prompter;
     AddTaskContext context;
     context.tasks = &tasks;
     context.appDir = QCoreApplication::applicationDirPath();
     context.tempDir = QDir::tempPath() + "/creationdemo/";
-    context.prompter = &prompter;
     AddTaskDialogHost host(context);
     QObject::connect(add, &QPushButton::clicked, &host, [&host] { host.ShowDialog(); });
     QObject::connect(&host, &AddTaskDialogHost::Opened, &window,

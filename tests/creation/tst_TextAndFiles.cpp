@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,6 +177,43 @@ private Q_SLOTS:
             return text.replace("{app}", app).replace("{music}", music);
         };
         QCOMPARE(SaveDialogStartFolder(fill(folder), app), fill(expected));
+    }
+
+    // The real dialog, answered without waiting: it opens where the rules say, offers the
+    // profile's filter, never asks about overwriting, and completes a bare name.
+    void showSaveDialog_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("bare name") << "song" << true << "{music}/song.mp3";
+        QTest::newRow("existing file") << "old.mp3" << true << "{music}/old.mp3";
+        QTest::newRow("cancel") << "song" << false << "";
+    }
+
+    void showSaveDialog() {
+        QFETCH(QString, typed);
+        QFETCH(bool, accept);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        const QString music = root.filePath("Müsik x");
+        QVERIFY(QDir().mkpath(music));
+        QFile old(music + "/old.mp3");
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        QWidget owner;
+        QStringList results;
+        ShowSaveDialog(&owner, {"Save As", music, "MP3 file(*.MP3)|*.mp3"}, root.path(),
+                       [&results](const QString& path) { results << path; });
+
+        auto* dialog = owner.findChild<QFileDialog*>();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), "Save As");
+        QCOMPARE(QDir(dialog->directory()).absolutePath(), QDir(music).absolutePath());
+        QCOMPARE(dialog->nameFilters(), QStringList{"MP3 file(*.MP3) (*.mp3)"});
+        QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        dialog->selectFile(typed);
+        QDialog* asDialog = dialog; // accept() is public there
+        accept ? asDialog->accept() : asDialog->reject();
+        QCOMPARE(results, QStringList{QString(expected).replace("{music}", music)});
     }
 
     void saveDialogNameFilters_data() {
