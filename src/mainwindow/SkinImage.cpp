@@ -1,0 +1,68 @@
+#include "SkinImage.h"
+
+#include "SkinArt.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+SkinImage::SkinImage(const QString& name, const QRect& geometry, const QString& toolTip,
+                     QWidget* parent)
+    : QAbstractButton(parent) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setToolTip(toolTip);
+    setAccessibleName(toolTip);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_NoSystemBackground);
+    // Keyboard and assistive activation come through QAbstractButton's click(); the mouse is
+    // handled below and never reaches it.
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        Q_EMIT Activated();
+        Q_EMIT Clicked();
+    });
+}
+
+void SkinImage::SetPicture(const QPixmap& picture, Shown shown) {
+    picture_ = picture;
+    shown_ = shown;
+    update();
+}
+
+void SkinImage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!picture_.isNull())
+        painter.drawPixmap(0, 0, picture_);
+    if (hasFocus()) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(SkinArt::Colour::Accent, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    }
+}
+
+void SkinImage::mousePressEvent(QMouseEvent* event) {
+    leftDown_ = event->button() == Qt::LeftButton;
+    event->accept();
+    Q_EMIT Pressed();
+}
+
+void SkinImage::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const bool click = leftDown_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    leftDown_ = false;
+    Q_EMIT Released();
+    if (click)
+        Q_EMIT Clicked();
+}
+
+void SkinImage::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    Q_EMIT Moved();
+}
+
+void SkinImage::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click is a press like any other.
+    mousePressEvent(event);
+}

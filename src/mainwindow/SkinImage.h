@@ -1,0 +1,42 @@
+#pragma once
+// An image control laid over the skinned background: transparent until it is given a picture,
+// reporting every press, release and pointer move to the window that swaps its pictures. It is
+// a button for the keyboard and for assistive technology: activating it raises Activated.
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+class SkinImage : public QAbstractButton {
+    Q_OBJECT
+public:
+    enum class Shown { Empty, Hover, Pressed, Fixed };
+
+    // The tool tip also names the control for assistive technology.
+    SkinImage(const QString& name, const QRect& geometry, const QString& toolTip, QWidget* parent);
+
+    void SetPicture(const QPixmap& picture, Shown shown);
+    void Clear() { SetPicture({}, Shown::Empty); }
+    const QPixmap& Picture() const { return picture_; }
+    Shown CurrentLook() const { return shown_; }
+
+    QSize sizeHint() const override { return size(); }
+
+Q_SIGNALS:
+    void Moved();
+    void Pressed();
+    void Released();
+    void Clicked();   // a left click with the mouse, or an activation
+    void Activated(); // keyboard or assistive technology, never the mouse
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+    Shown shown_ = Shown::Empty;
+    bool leftDown_ = false;
+};

@@ -1,0 +1,214 @@
+// The command dispatcher, the command channel and the image swap protocol.
+
+#include "MainWindowFixture.h"
+#include "WebTestMain.h"
+
+#include <QDesktopServices>
+#include <QMenu>
+#include <QTreeView>
+
+// Stands in for the desktop's handler of an address scheme.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    explicit UrlRecorder(QStringList* log = nullptr) : log_(log) {}
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void Open(const QUrl& url) {
+        opened << url;
+        if (log_)
+            *log_ << "help";
+    }
+
+private:
+    QStringList* log_;
+};
+
+class TestCommands : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void channelRunsEveryCode_data();
+    void channelRunsEveryCode();
+    void removeAndExitAskOnlyWithRows_data();
+    void removeAndExitAskOnlyWithRows();
+    void removeTakesTheSelectedRow();
+    void pressedImageOwnsTheRelease();
+    void hoverFollowsThePointer();
+    void menuLabelStaysPressedWhileItsMenuIsOpen();
+    void helpAndWebLinkOpenOnTheDesktop();
+    void closeOnlyHides();
+};
+
+// Codes written into the channel, one after the other, and the commands they must run.
+void TestCommands::channelRunsEveryCode_data() {
+    QTest::addColumn<QStringList>("codes");
+    QTest::addColumn<QString>("ran");
+    QTest::newRow("add") << QStringList{"a0"} << "add";
+    QTest::newRow("same command twice") << QStringList{"a3", "b3"} << "setting setting";
+    QTest::newRow("every command")
+        << QStringList{"a0", "b1", "a3", "b4", "a5"} << "add setting help exit";
+    QTest::newRow("no command 2") << QStringList{"b2"} << "";
+}
+
+void TestCommands::channelRunsEveryCode() {
+    QFETCH(QStringList, codes);
+    QFETCH(QString, ran);
+    MainWindowFixture f;
+    QStringList log;
+    UrlRecorder help(&log);
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &help, "Open");
+    frmMain* w = f.window.get();
+    QObject::connect(w, &frmMain::AddRequested, w, [&] { log << "add"; });
+    QObject::connect(w, &frmMain::RemoveConfirmed, w, [&] { log << "remove"; });
+    QObject::connect(w, &frmMain::SettingRequested, w, [&] { log << "setting"; });
+    QObject::connect(w, &frmMain::ExitConfirmed, w, [&] { log << "exit"; });
+    QCOMPARE(w->menuMsg()->Text(), QStringLiteral("b0"));
+    for (const QString& code : codes) {
+        f.Toolbar(0)->SetPicture(QPixmap(4, 4), SkinImage::Shown::Hover);
+        w->menuMsg()->SetText(code);
+        QCOMPARE(f.ToolbarLooks(), QString()); // a menu command lights nothing up
+    }
+    QCOMPARE(log.join(' '), ran);
+    QVERIFY(f.prompter.shown.isEmpty()); // an empty list asks nothing, not even for Remove
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+void TestCommands::removeAndExitAskOnlyWithRows_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<bool>("confirmed");
+    const QString remove = "Are you sure to remove this video?";
+    const QString exit = "The program is downloading videos, Exit now?";
+    QTest::newRow("remove, empty list") << 1 << 0 << true << "" << false;
+    QTest::newRow("remove, OK") << 1 << 2 << true << remove << true;
+    QTest::newRow("remove, Cancel") << 1 << 1 << false << remove << false;
+    QTest::newRow("exit, empty list") << 5 << 0 << false << "" << true;
+    QTest::newRow("exit, waiting row, OK") << 5 << 1 << true << exit << true;
+    QTest::newRow("exit, Cancel") << 5 << 3 << false << exit << false;
+}
+
+void TestCommands::removeAndExitAskOnlyWithRows() {
+    QFETCH(int, command);
+    QFETCH(int, rows);
+    QFETCH(bool, answer);
+    QFETCH(QString, question);
+    QFETCH(bool, confirmed);
+    MainWindowFixture f(rows);
+    f.prompter.answers = {answer};
+    QSignalSpy removed(f.window.get(), &frmMain::RemoveConfirmed);
+    QSignalSpy exited(f.window.get(), &frmMain::ExitConfirmed);
+    QTest::mouseClick(f.Toolbar(command), Qt::LeftButton);
+    QCOMPARE((command == 1 ? removed : exited).count(), confirmed ? 1 : 0);
+    QCOMPARE(f.prompter.shown.size(), question.isEmpty() ? 0 : 1);
+    if (!question.isEmpty()) {
+        QCOMPARE(f.prompter.shown[0].title, QStringLiteral("Warning"));
+        QCOMPARE(f.prompter.shown[0].text, question);
+        QVERIFY(f.prompter.shown[0].question);
+    }
+}
+
+void TestCommands::removeTakesTheSelectedRow() {
+    MainWindowFixture f(3);
+    QSignalSpy removed(f.window.get(), &frmMain::RemoveConfirmed);
+    f.window->menuMsg()->SetText("a1");
+    f.window->LV()->selectionModel()->select(f.tasks.index(2, 0), QItemSelectionModel::Select |
+                                                                      QItemSelectionModel::Rows);
+    f.window->menuMsg()->SetText("b1");
+    QCOMPARE(removed.count(), 2);
+    QCOMPARE(removed[0][0].toInt(), 0); // nothing selected: the first row
+    QCOMPARE(removed[1][0].toInt(), 2);
+}
+
+// The window system sends the release to the image that took the press, wherever the pointer
+// went meanwhile; other images get no hover look while the button is down.
+void TestCommands::pressedImageOwnsTheRelease() {
+    MainWindowFixture f;
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    QSignalSpy added(f.window.get(), &frmMain::AddRequested);
+    QSignalSpy settings(f.window.get(), &frmMain::SettingRequested);
+    QTest::mousePress(f.Toolbar(0), Qt::LeftButton);
+    QCOMPARE(f.ToolbarLooks(), QStringLiteral("0:pressed"));
+    QVERIFY(f.window->imagePressed());
+    f.MoveOver(f.Toolbar(3));
+    f.MoveOver(f.Menu(2));
+    QCOMPARE(f.ToolbarLooks(), QStringLiteral("0:pressed"));
+    QCOMPARE(f.Menu(2)->CurrentLook(), SkinImage::Shown::Empty);
+    QTest::mouseRelease(f.Toolbar(0), Qt::LeftButton, {}, QPoint(200, 40)); // far off the image
+    QCOMPARE(added.count(), 1);
+    QCOMPARE(settings.count(), 0);
+    QVERIFY(!f.window->imagePressed());
+    QCOMPARE(f.ToolbarLooks(), QStringLiteral("0:hover")); // stays until the pointer moves on
+}
+
+void TestCommands::hoverFollowsThePointer() {
+    MainWindowFixture f;
+    f.MoveOver(f.Toolbar(1));
+    f.MoveOver(f.Toolbar(4));
+    f.MoveOver(f.Menu(3));
+    f.MoveOver(f.Link("lblSuggest"));
+    QCOMPARE(f.ToolbarLooks(), QStringLiteral("4:hover"));
+    QCOMPARE(f.Menu(3)->CurrentLook(), SkinImage::Shown::Hover);
+    QCOMPARE(f.Link("lblSuggest")->Colour(), QColor(Qt::black));
+    QCOMPARE(f.Link("lblWeb")->Colour(), QColor(68, 115, 157));
+    f.MoveOver(f.window.get());
+    QCOMPARE(f.ToolbarLooks(), QString());
+    QCOMPARE(f.Menu(3)->CurrentLook(), SkinImage::Shown::Empty);
+    QCOMPARE(f.Link("lblSuggest")->Colour(), QColor(68, 115, 157));
+}
+
+void TestCommands::menuLabelStaysPressedWhileItsMenuIsOpen() {
+    MainWindowFixture f;
+    QMenu file;
+    file.addAction(QStringLiteral("Add New(&A)"));
+    f.window->SetPopupMenu(0, &file);
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    QTest::mousePress(f.Menu(0), Qt::LeftButton);
+    QTRY_VERIFY(file.isVisible());
+    QVERIFY(f.window->imagePressed());
+    QCOMPARE(f.Menu(0)->CurrentLook(), SkinImage::Shown::Pressed);
+    QCOMPARE(file.pos(), f.window->mapToGlobal(QPoint(17, 31 + 20)));
+    f.MoveOver(f.Toolbar(0));
+    QCOMPARE(f.ToolbarLooks(), QString());
+    file.hide();
+    QVERIFY(!f.window->imagePressed());
+    // Without a menu a press on a label comes straight back.
+    QTest::mousePress(f.Menu(3), Qt::LeftButton);
+    QVERIFY(!f.window->imagePressed());
+}
+
+void TestCommands::helpAndWebLinkOpenOnTheDesktop() {
+    MainWindowFixture f;
+    UrlRecorder opened;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "Open");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &opened, "Open");
+    f.window->SetHelpPage(QStringLiteral("/opt/vidlark/help/index.html"));
+    f.window->SetMakerSite(QStringLiteral("http://127.0.0.1/maker"), QStringLiteral("maker"));
+    QSignalSpy feedback(f.window.get(), &frmMain::FeedbackRequested);
+    QTest::mouseClick(f.Toolbar(4), Qt::LeftButton);
+    QTest::mouseClick(f.Link("lblWeb"), Qt::LeftButton);
+    QTest::mouseClick(f.Link("lblSuggest"), Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QCOMPARE(opened.opened,
+             (QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/opt/vidlark/help/index.html")),
+                          QUrl(QStringLiteral("http://127.0.0.1/maker"))}));
+    QCOMPARE(feedback.count(), 1);
+}
+
+void TestCommands::closeOnlyHides() {
+    MainWindowFixture f;
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    QTest::mouseClick(f.Image("imgExit"), Qt::LeftButton);
+    QVERIFY(f.window->isHidden());
+    f.window->show();
+    QVERIFY(!f.window->close());
+    QVERIFY(f.window->isHidden());
+}
+
+VIDLARK_WEB_TEST_MAIN(TestCommands)
+#include "tst_commands.moc"
