@@ -168,6 +168,22 @@ void frmAdd::BuildControls() {
     connect(cmdBrowse, &isButton::Click, this, &frmAdd::Browse);
     connect(cmdStart, &isButton::Click, this, &frmAdd::Download);
     connect(cmdBack, &isButton::Click, this, &QWidget::close);
+
+    // Tab walks the face as it reads: address, format, the video column, the audio column.
+    const std::array<QWidget*, 12> order = {txtURL,
+                                            cmbConvert,
+                                            params_[ParamVBR],
+                                            params_[ParamSize],
+                                            params_[ParamFPS],
+                                            params_[ParamAB],
+                                            params_[ParamAR],
+                                            params_[ParamAC],
+                                            txtSave,
+                                            cmdBrowse,
+                                            cmdStart,
+                                            cmdBack};
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void frmAdd::SetAddress(const QString& address) {
