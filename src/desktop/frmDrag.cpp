@@ -32,7 +32,8 @@ frmDrag::frmDrag(QWidget* parent)
     setFixedSize(kSide, kSide);
     setAcceptDrops(true);
     lblPro_->setObjectName(QStringLiteral("lblPro"));
-    lblPro_->setGeometry(9, 2, 17, 12);
+    // Centred over the tile as a 17 px label at x 9 would be, but wide enough for "100%".
+    lblPro_->setGeometry(1, 2, 32, 12);
     lblPro_->setAlignment(Qt::AlignCenter);
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(7.5);
