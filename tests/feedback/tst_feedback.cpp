@@ -1,7 +1,11 @@
 // The feedback form: what Send asks for first, and the one request it fires.
 
 #include "frmSuggest.h"
+#include "LocalSite.h"
 
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -33,7 +37,27 @@ class tst_feedback : public QObject {
         Child<QLineEdit>(form, "txtComment")->setText(comment);
     }
 
+    // What the site recorded: one decoded query a line.
+    static QList<QJsonObject> Received(const QString& logPath) {
+        QList<QJsonObject> requests;
+        QFile log(logPath);
+        if (log.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : log.readAll().split('\n'))
+                if (!line.isEmpty())
+                    requests << QJsonDocument::fromJson(line).object();
+        return requests;
+    }
+
+    // `text` repeated until it is `length` characters long.
+    static QString Repeated(const QString& text, int length) {
+        return text.repeated(length / text.size() + 1).left(length);
+    }
+
+    LocalSite site;
+
 private Q_SLOTS:
+    void initTestCase() { QVERIFY2(site.Start(), qPrintable(site.Error())); }
+
     void checksInOrder_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("email");
@@ -105,6 +129,42 @@ private Q_SLOTS:
         auto* edit = Child<QLineEdit>(&form, box.toLatin1());
         QTest::keyClicks(edit, QString(limit + 5, u'x'));
         QCOMPARE(edit->text().size(), limit);
+    }
+
+    // The three texts reach the server exactly as they stand in the boxes, whatever they hold.
+    void theSiteReceivesTheTextsAsTyped_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("comment");
+        const QString reserved = QStringLiteral("a &b#c+d%20=e?/;");
+        QTest::newRow("query characters, cut at the limits")
+            << Repeated(reserved, 57) << Repeated(reserved, 107) << Repeated(reserved, 263);
+        QTest::newRow("any characters")
+            << QStringLiteral("  Zo\u00eb \u674e ") << QStringLiteral("o'neil+tag@\u4f8b.jp")
+            << QStringLiteral("tab\there \"quoted\" \\ %zz & comment=x # \U0001F3B5");
+        QTest::newRow("blanks alone") << " "
+                                      << "  "
+                                      << "   ";
+    }
+
+    void theSiteReceivesTheTextsAsTyped() {
+        QFETCH(QString, name);
+        QFETCH(QString, email);
+        QFETCH(QString, comment);
+        QFile::remove(site.FeedbackLogPath());
+        frmSuggest form(site.Root());
+        form.setAttribute(Qt::WA_DeleteOnClose, false);
+        form.show();
+        Fill(&form, name, email, comment);
+
+        QTest::mouseClick(Child<QPushButton>(&form, "Command1"), Qt::LeftButton);
+        QTRY_COMPARE(Child<QLabel>(&form, "lblSending")->text(), QStringLiteral("Finished."));
+        const QList<QJsonObject> received = Received(site.FeedbackLogPath());
+        QCOMPARE(received.size(), 1);
+        QCOMPARE(received[0].value("name").toString(), name.left(50));
+        QCOMPARE(received[0].value("age").toString(), email.left(100));
+        QCOMPARE(received[0].value("comment").toString(), comment.left(256));
+        QCOMPARE(received[0].keys(), (QStringList{"age", "comment", "name"}));
     }
 
     // Whatever ends the request, a refused connection included, the form only says it is over,
