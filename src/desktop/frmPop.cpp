@@ -17,9 +17,6 @@ constexpr int kSetting = 3;
 constexpr int kHelp = 4;
 constexpr int kExit = 5;
 
-// The menu opens this far below the top of its label, just under the label's lower edge.
-constexpr int kBelowLabelTop = 20;
-
 std::unique_ptr<QMenu> MakeMenu(const QString& name, const QString& title) {
     auto menu = std::make_unique<QMenu>(title);
     menu->setObjectName(name);
@@ -72,13 +69,6 @@ QMenu* frmPop::MenuOfLabel(int labelIndex) const {
     default:
         return nullptr;
     }
-}
-
-QMenu* frmPop::PopupUnderLabel(int labelIndex, QWidget* label) {
-    QMenu* menu = MenuOfLabel(labelIndex);
-    if (menu && label)
-        menu->popup(label->mapToGlobal(QPoint(0, kBelowLabelTop)));
-    return menu;
 }
 
 void frmPop::ChangeMsg() {

@@ -29,12 +29,9 @@ public:
     QMenu* menuAbout() const { return menuAbout_.get(); }
     QMenu* menuMain() const { return menuMain_.get(); }
 
-    // The menu of a main-window menu label (0 File, 2 Settings, 3 About), or null.
+    // The menu a main-window menu label opens under itself (0 File, 2 Settings, 3 About), or
+    // null.
     QMenu* MenuOfLabel(int labelIndex) const;
-
-    // Opens that menu with its top-left corner just under the label; returns it (or null) so
-    // the caller can act when it closes (aboutToHide).
-    QMenu* PopupUnderLabel(int labelIndex, QWidget* label);
 
     // Flips the prefix of the next command code, so the same command twice still changes
     // `menuMsg` and runs twice.

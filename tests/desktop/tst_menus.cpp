@@ -5,7 +5,6 @@
 #include "ScriptedPrompter.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -147,35 +146,12 @@ private Q_SLOTS:
         QCOMPARE(mainWindow.isMinimized(), minimised);
     }
 
-    void labelMenusOpenUnderTheirLabel_data() {
-        QTest::addColumn<int>("label");
-        QTest::addColumn<QString>("menu");
-        QTest::newRow("File") << 0 << "menuFile";
-        QTest::newRow("Settings") << 2 << "menuSettings";
-        QTest::newRow("About") << 3 << "menuAbout";
-        QTest::newRow("no label 1") << 1 << "";
-    }
-    void labelMenusOpenUnderTheirLabel() {
-        QFETCH(int, label);
-        QFETCH(QString, menu);
-        QWidget window;
-        window.setGeometry(100, 150, 300, 200);
-        QLabel labelWidget(QStringLiteral("File"), &window);
-        labelWidget.setGeometry(17, 31, 41, 18);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    void menusOfTheLabels() {
         frmPop pop(menuMsg, prompter);
-
-        QMenu* opened = pop.PopupUnderLabel(label, &labelWidget);
-        if (menu.isEmpty()) {
-            QVERIFY(!opened);
-            return;
-        }
-        QVERIFY(opened);
-        QCOMPARE(opened->objectName(), menu);
-        QTRY_VERIFY(opened->isVisible());
-        QCOMPARE(opened->pos(), labelWidget.mapToGlobal(QPoint(0, 20)));
-        opened->close();
+        QCOMPARE(pop.MenuOfLabel(0), pop.menuFile());
+        QCOMPARE(pop.MenuOfLabel(1), nullptr);
+        QCOMPARE(pop.MenuOfLabel(2), pop.menuSettings());
+        QCOMPARE(pop.MenuOfLabel(3), pop.menuAbout());
     }
 };
 
