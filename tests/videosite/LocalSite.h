@@ -16,7 +16,9 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <csignal>
 #include <memory>
+#include <sys/prctl.h>
 
 class LocalSite {
 public:
@@ -42,6 +44,8 @@ public:
         if (binDir.isEmpty())
             return Fail("VIDLARK_BINDIR is not set");
         process_ = std::make_unique<QProcess>();
+        // A test that crashes must not leave its site running.
+        process_->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         process_->start(binDir + "/videosite", QStringList{"--port", "0", "--cache", cacheDir_,
                                                            "--log", FeedbackLogPath()} +
                                                    extraArgs_);

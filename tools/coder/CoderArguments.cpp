@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -155,14 +156,25 @@ std::vector<Option> OutputOptions(const std::vector<std::string>& args) {
     return options;
 }
 
+// The command line reaches us split at blanks; two blanks in a row may leave an empty argument,
+// which ffmpeg would take for a file name.
+std::vector<std::string> WithoutEmpty(const std::vector<std::string>& args) {
+    std::vector<std::string> kept;
+    std::copy_if(args.begin(), args.end(), std::back_inserter(kept),
+                 [](const std::string& arg) { return !arg.empty(); });
+    return kept;
+}
+
 } // namespace
 
-bool RequestsAmrNb(const std::vector<std::string>& args) {
+bool RequestsAmrNb(const std::vector<std::string>& given) {
+    const auto args = WithoutEmpty(given);
     return !args.empty() && IsAmrRequest(OutputOptions(args), Extension(args.back()));
 }
 
-std::string OutputPath(const std::vector<std::string>& args) {
-    if (args.empty() || args.back().empty() || args.back()[0] == '-')
+std::string OutputPath(const std::vector<std::string>& given) {
+    const auto args = WithoutEmpty(given);
+    if (args.empty() || args.back()[0] == '-')
         return {};
     const int input = InputIndex(args);
     if (input >= 0 && (size_t(input) == args.size() - 1 || args[size_t(input)] == args.back()))
@@ -170,8 +182,9 @@ std::string OutputPath(const std::vector<std::string>& args) {
     return args.back();
 }
 
-std::vector<std::string> MapToFfmpeg(const std::vector<std::string>& args,
+std::vector<std::string> MapToFfmpeg(const std::vector<std::string>& given,
                                      const EncoderSupport& support) {
+    const auto args = WithoutEmpty(given);
     std::vector<std::string> mapped = {"-hide_banner", "-nostdin"};
     if (args.empty())
         return mapped;
