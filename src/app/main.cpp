@@ -6,7 +6,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The window only hides when closed; the program ends through Exit alone.
     app.setQuitOnLastWindowClosed(false);
-    Program program;
+    Program program(app.arguments().mid(1));
     if (!program.Start())
         return 0;
     return app.exec();

@@ -25,6 +25,11 @@ QString WordAfter(const QString& text, qsizetype at, qsizetype markerLength) {
     return text.mid(start, blank < 0 ? -1 : blank - start);
 }
 
+// To the nearest whole number, halves to the even one (the default rounding mode).
+int RoundHalfEven(double value) {
+    return int(std::nearbyint(value));
+}
+
 bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
@@ -96,10 +101,6 @@ QString ClockText(int seconds) {
         .arg(seconds / 3600)
         .arg(seconds % 3600 / 60)
         .arg(seconds % 60);
-}
-
-int RoundHalfEven(double value) {
-    return int(std::nearbyint(value));
 }
 
 bool ContainsRetry(const QString& chunk) {

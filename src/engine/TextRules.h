@@ -23,9 +23,6 @@ QString PercentText(double value);
 // The elapsed-time text of `seconds`: "00:00:n", "00:m:s" or "h:m:s", with plain numbers.
 QString ClockText(int seconds);
 
-// Rounds to the nearest whole number, halves to the even one.
-int RoundHalfEven(double value);
-
 // True when the chunk holds "retry" in any letter case.
 bool ContainsRetry(const QString& chunk);
 
