@@ -169,7 +169,7 @@ void frmMain::BuildPanes() {
     LV_->setModel(tasks_);
     LV_->header()->setFont(SkinArt::UiFont(11, true));
     LV_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const int widths[] = {150, 100, 58, 66, 40, 260};
+    const int widths[] = {140, 96, 62, 74, 42, 240};
     for (int column = 0; column < 6; ++column)
         LV_->setColumnWidth(column, widths[column]);
     LV_->viewport()->setMouseTracking(true);
@@ -330,6 +330,10 @@ void frmMain::SetBusy(bool busy) {
 void frmMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, SkinArt::Background());
+    // Making the browser engine takes a good second; once the window has been drawn it can no
+    // longer hold the window back.
+    if (!startPageRequested_)
+        QTimer::singleShot(0, this, &frmMain::LoadStartPage);
 }
 
 // A press anywhere on the background moves the window, as a title bar would.
@@ -358,10 +362,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+// A window hidden again before it was ever drawn still gets its start page.
 void frmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!startPageRequested_)
-        QTimer::singleShot(0, this, &frmMain::LoadStartPage);
+        QTimer::singleShot(500, this, &frmMain::LoadStartPage);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -1,22 +1,57 @@
 // Shows the main window with a few tasks, optionally on the browser tab at a given page, then
 // runs a command (such as a screen grab) and ends: for looking at the window, not a test.
 //   mainwindow_shot <site root> <list|browser> <page address or -> <command>
+//   mainwindow_shot looks <picture.png>   (every hover and pressed picture, on one sheet)
 
 #include "frmMain.h"
 #include "MusicBrowser.h"
 #include "PlainPrompter.h"
+#include "SkinArt.h"
 #include "SkinImage.h"
 #include "TaskList.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QProcess>
 #include <QTimer>
 #include <QWebEngineView>
+
+static bool SaveLookSheet(const QString& path) {
+    using SkinArt::Look;
+    QImage sheet(520, 260, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    int x = 4;
+    for (int i : {0, 1, 3, 4, 5}) {
+        p.drawPixmap(x, 4, SkinArt::ToolbarPicture(i, Look::Hover));
+        p.drawPixmap(x, 80, SkinArt::ToolbarPicture(i, Look::Pressed));
+        x += 64;
+    }
+    x = 4;
+    for (int i : {0, 2, 3}) {
+        p.drawPixmap(x, 160, SkinArt::MenuPicture(i, Look::Hover));
+        p.drawPixmap(x, 182, SkinArt::MenuPicture(i, Look::Pressed));
+        x += 80;
+    }
+    for (int tab : {0, 1}) {
+        p.drawPixmap(250 + tab * 144, 160, SkinArt::TabPicture(tab, Look::Hover));
+        p.drawPixmap(250 + tab * 144, 185, SkinArt::TabPicture(tab, Look::Pressed));
+    }
+    p.drawImage(330, 4, SkinArt::Background().copy(0, 0, 40, 40).scaled(120, 120));
+    for (int n = 1; n <= 11; ++n)
+        p.drawPixmap(4 + (n - 1) * 36, 215, SkinArt::GenreIcon(n).pixmap(32, 32));
+    p.drawPixmap(460, 4, SkinArt::WindowIcon().pixmap(48, 48));
+    p.drawPixmap(460, 60, SkinArt::HandCursor().pixmap());
+    p.end();
+    return sheet.save(path);
+}
 
 int main(int argc, char** argv) {
     MusicBrowser::PrepareProcess();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("looks"))
+        return SaveLookSheet(args[2]) ? 0 : 1;
     if (args.size() < 5)
         return 2;
     TaskList tasks;

@@ -224,8 +224,9 @@ void TestBrowser::searchBox() {
 
 void TestBrowser::newWindowsAreRefused() {
     MainWindowFixture f;
+    QSignalSpy started(f.window.get(), &frmMain::StartPageLoaded);
     f.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    QVERIFY(started.wait(20000)); // nothing listens at the start page's port
     MusicBrowser* browser = f.window->wbMusic();
     QSignalSpy loaded(browser, &MusicBrowser::PageLoaded);
     QSignalSpy refused(browser, &MusicBrowser::NewWindowRefused);
