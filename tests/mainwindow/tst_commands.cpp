@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 #include "WebTestMain.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QTreeView>
@@ -37,6 +38,8 @@ private Q_SLOTS:
     void menuLabelStaysPressedWhileItsMenuIsOpen();
     void helpAndWebLinkOpenOnTheDesktop();
     void closeOnlyHides();
+    void assistiveTechnologyFindsAndPresses_data();
+    void assistiveTechnologyFindsAndPresses();
 };
 
 // Codes written into the channel, one after the other, and the commands they must run.
@@ -208,6 +211,52 @@ void TestCommands::closeOnlyHides() {
     f.window->show();
     QVERIFY(!f.window->close());
     QVERIFY(f.window->isHidden());
+}
+
+// Screen readers (and whole-program tests) find the image controls by name and press them.
+void TestCommands::assistiveTechnologyFindsAndPresses_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("pressed");
+    QTest::newRow("Add") << "imgButton0"
+                         << "Add a new download URL"
+                         << "add";
+    QTest::newRow("Setting") << "imgButton3"
+                             << "Setting"
+                             << "setting";
+    QTest::newRow("File menu") << "imgMenu0"
+                               << "File Menu"
+                               << "";
+    QTest::newRow("browser tab") << "ImgTab2"
+                                 << "Music Browser"
+                                 << "browser tab";
+    QTest::newRow("Feedback link") << "lblSuggest"
+                                   << "Feedback"
+                                   << "feedback";
+    QTest::newRow("minimise") << "imgMin"
+                              << "Minimize"
+                              << "";
+}
+
+void TestCommands::assistiveTechnologyFindsAndPresses() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, pressed);
+    MainWindowFixture f;
+    QStringList log;
+    frmMain* w = f.window.get();
+    QObject::connect(w, &frmMain::AddRequested, w, [&] { log << "add"; });
+    QObject::connect(w, &frmMain::SettingRequested, w, [&] { log << "setting"; });
+    QObject::connect(w, &frmMain::FeedbackRequested, w, [&] { log << "feedback"; });
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(f.Child(control));
+    QVERIFY(face);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    QVERIFY(face->actionInterface());
+    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    if (pressed == "browser tab")
+        QTRY_VERIFY(w->BrowserTabSelected());
+    else if (!pressed.isEmpty())
+        QTRY_COMPARE(log.join(' '), pressed);
 }
 
 VIDLARK_WEB_TEST_MAIN(TestCommands)
