@@ -2,7 +2,7 @@
 // task through its window and keyboard, against the local site with the real wget behind
 // data/wg. Each run gets a private program folder and a private download folder.
 
-#include "../pipeline/SiteFixture.h"
+#include "LocalSite.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 namespace {
 
@@ -65,7 +67,7 @@ private Q_SLOTS:
 private:
     void StartProgram(QProcess& program);
 
-    SiteFixture site_;
+    std::unique_ptr<LocalSite> site_;
     QTemporaryDir root_;
     QString appDir_;
     QString tempDir_;
@@ -86,8 +88,9 @@ void TestProgram::StartProgram(QProcess& program) {
 void TestProgram::initTestCase() {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         QSKIP("needs an X display");
-    QString error;
-    QVERIFY2(site_.Start({"--throttle", Slow + ":8"}, error), qPrintable(error));
+    site_ = std::make_unique<LocalSite>(QStringList{"--throttle", Slow + ":8"},
+                                        qEnvironmentVariable("VIDLARK_BINDIR") + "/../site-cache");
+    QVERIFY2(site_->Start(), qPrintable(site_->Error()));
 
     // A private copy of the program folder, so that its settings and lock are this test's own.
     const QString built = qEnvironmentVariable("VIDLARK_APPDIR");
@@ -101,7 +104,7 @@ void TestProgram::initTestCase() {
     QFile::copy(built + "/sound/sound.wav", appDir_ + "/sound/sound.wav");
     QFile site(appDir_ + "/site.ini");
     QVERIFY(site.open(QIODevice::WriteOnly));
-    site.write(("SiteRoot=" + site_.Root() + "\n").toUtf8());
+    site.write(("SiteRoot=" + site_->Root() + "\n").toUtf8());
     site.close();
     // No folder to open and no drag zone: nothing but the main window on the display.
     QFile setup(appDir_ + "/setup.ini");
@@ -121,7 +124,7 @@ void TestProgram::initTestCase() {
     Xdo({"windowfocus", "--sync", dialog});
     // The dialog opens with the address box focused; with no conversion, two Tabs reach the
     // file path, and two more the Download button.
-    Xdo({"type", "--delay", "5", site_.WatchAddress(Slow)});
+    Xdo({"type", "--delay", "5", site_->Root() + "/watch?v=" + Slow});
     Xdo({"key", "Tab", "Tab"});
     Xdo({"type", "--delay", "5", target_});
     Xdo({"key", "Tab", "Tab", "space"});

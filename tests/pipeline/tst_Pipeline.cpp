@@ -3,9 +3,9 @@
 
 #include "AppPaths.h"
 #include "ConversionProfiles.h"
+#include "LocalSite.h"
 #include "ProcessTable.h"
 #include "ScriptedPrompter.h"
-#include "SiteFixture.h"
 #include "TaskEngine.h"
 #include "TempBase.h"
 
@@ -35,6 +35,14 @@ void WriteAll(const QString& path, const QByteArray& content) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
+}
+
+QString Watch(const LocalSite& site, const QString& id) {
+    return site.Root() + "/watch?v=" + id;
+}
+
+QByteArray Content(const LocalSite& site, const QString& id) {
+    return ReadAll(site.SourceFile(id));
 }
 
 QStringList TempDirEntries() {
@@ -110,7 +118,7 @@ private:
     // Waits until `count` tasks have left the list; their statuses, in order.
     QStringList WaitForEnds(QSignalSpy& ended, int count, int timeoutMs = 60000);
 
-    SiteFixture site_;
+    std::unique_ptr<LocalSite> site_;
     QString appDir_;
     QTemporaryDir targets_;
     ScriptedPrompter prompter_;
@@ -120,11 +128,10 @@ void TestPipeline::initTestCase() {
     appDir_ = qEnvironmentVariable("VIDLARK_APPDIR");
     QVERIFY(QFile::exists(appDir_ + "/data/wg"));
     QVERIFY(QFile::exists(appDir_ + "/data/coder"));
-    QString error;
-    QVERIFY2(site_.Start(
-                 {"--drop", Dropped + ":30000", "--throttle", Slow + ":40", "--hang-id", Hanging},
-                 error),
-             qPrintable(error));
+    site_ = std::make_unique<LocalSite>(
+        QStringList{"--drop", Dropped + ":30000", "--throttle", Slow + ":40", "--hang-id", Hanging},
+        qEnvironmentVariable("VIDLARK_BINDIR") + "/../site-cache");
+    QVERIFY2(site_->Start(), qPrintable(site_->Error()));
     QVERIFY(EnsureTempDir());
 }
 
@@ -143,7 +150,7 @@ void TestPipeline::cleanup() {
 std::unique_ptr<TaskEngine> TestPipeline::NewEngine(const QString& appDir) {
     auto engine = std::make_unique<TaskEngine>(&prompter_);
     engine->SetAppDir(appDir);
-    engine->SetSiteRoot(site_.Root());
+    engine->SetSiteRoot(site_->Root());
     return engine;
 }
 
@@ -160,7 +167,7 @@ void TestPipeline::Queue(TaskEngine& engine, const QString& target, const QStrin
     ProfileParams params = InitialParams();
     ApplyProfile(profile, params);
     tasks.Append(
-        target, site_.WatchAddress(id) + "&feature=related", tempBase + ".flv",
+        target, Watch(*site_, id) + "&feature=related", tempBase + ".flv",
         BuildEncoderCommand(profile, appDir.isEmpty() ? appDir_ : appDir, tempBase, params));
     engine.EnableTimer1();
 }
@@ -197,7 +204,7 @@ void TestPipeline::unconvertedTaskArrivesWhole() {
     Queue(*engine, target, id, ProfileNone);
 
     QCOMPARE(WaitForEnds(ended, 1), QStringList{"Done."});
-    QCOMPARE(ReadAll(target), site_.Content(id));
+    QCOMPARE(ReadAll(target), Content(*site_, id));
     QCOMPARE(watcher.statuses, (QStringList{"Analysing URL...", "Downloading...", "Done."}));
     QCOMPARE(watcher.highest, 100.0);
     QVERIFY(watcher.labels.contains("100%"));
@@ -254,7 +261,7 @@ void TestPipeline::brokenConnectionResumes() {
     QCOMPARE(WaitForEnds(ended, 1), QStringList{"Done."});
     QVERIFY2(watcher.statuses.contains("Resume Broken Downloading"),
              qPrintable(watcher.statuses.join(", ")));
-    QCOMPARE(ReadAll(target), site_.Content(Dropped));
+    QCOMPARE(ReadAll(target), Content(*site_, Dropped));
 }
 
 void TestPipeline::removingFirstRowDeliversPartialDownload() {
@@ -265,7 +272,7 @@ void TestPipeline::removingFirstRowDeliversPartialDownload() {
     QTRY_VERIFY_WITH_TIMEOUT(engine->ProgressValue() >= 2, 20000);
 
     // A late second completion of the lookup must not start another downloader.
-    Q_EMIT engine->wb().DocumentComplete(site_.Root() + "/player?video_id=" + Slow + "&t=x");
+    Q_EMIT engine->wb().DocumentComplete(site_->Root() + "/player?video_id=" + Slow + "&t=x");
     const QString command = engine->objDOS().CommandLine();
     QTest::qWait(300);
     QCOMPARE(engine->Tasks().Text(0, TaskList::Status), "Downloading...");
@@ -276,8 +283,8 @@ void TestPipeline::removingFirstRowDeliversPartialDownload() {
     QCOMPARE(WaitForEnds(ended, 1, 10000), QStringList{"Done."});
     const QByteArray partial = ReadAll(target);
     QVERIFY(!partial.isEmpty());
-    QVERIFY(partial.size() < site_.Bytes(Slow));
-    QVERIFY(site_.Content(Slow).startsWith(partial));
+    QVERIFY(partial.size() < site_->Video(Slow).bytes);
+    QVERIFY(Content(*site_, Slow).startsWith(partial));
     QVERIFY(!IsProcessRunning("wg"));
 }
 
@@ -323,7 +330,7 @@ void TestPipeline::failedTaskLeavesTargetAlone() {
     // The queue goes on behind the failed task.
     QCOMPARE(WaitForEnds(ended, 2), (QStringList{"Failed.", "Done."}));
     QCOMPARE(ReadAll(target), QByteArray("the user's own file"));
-    QCOMPARE(ReadAll(next), site_.Content(Short));
+    QCOMPARE(ReadAll(next), Content(*site_, Short));
     QCOMPARE(failed.size(), 1);
     QCOMPARE(failed.at(0).at(0).toString(), target);
     QVERIFY2(failed.at(0).at(1).toString().contains(reason),
@@ -366,7 +373,7 @@ void TestPipeline::tasksQueuedInOneSecondFollowTheSound() {
 
     QCOMPARE(WaitForEnds(ended, 2), (QStringList{"Done.", "Done."}));
     engine->SoundFinished();
-    QCOMPARE(ReadAll(targets_.filePath("first.flv")), site_.Content(Short));
+    QCOMPARE(ReadAll(targets_.filePath("first.flv")), Content(*site_, Short));
     QCOMPARE(FormatOf(targets_.filePath("second.mp3")), "mp3");
     QTRY_VERIFY(TempDirEntries().isEmpty());
 }
