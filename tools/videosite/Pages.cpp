@@ -11,7 +11,7 @@ const char* const kStyle =
     "display:flex;gap:12px;align-items:center}"
     "header a{color:#fff;font-weight:bold;text-decoration:none}"
     "header input{border:1px solid #C5D3E3;padding:2px 4px}"
-    "main{padding:8px 12px}h1{font-size:16px;margin:4px 0 8px}"
+    "main{padding:8px 12px}h1{font-size:16px;margin:4px 0 8px}h2{font-size:14px;margin:10px 0 4px}"
     "a{color:#1D6CB0}ul{padding-left:18px;margin:4px 0}li{margin:3px 0}"
     ".meta{color:#5A6B7D}video{background:#1F3A5A;display:block;margin:6px 0}";
 
