@@ -87,7 +87,12 @@ void DOSOutputs::ExecuteCommand(const QString& commandLine, const QString& cmdNa
         }
     });
     // The tool may outlive its run (when it is not the process watched); it is reaped when it
-    // ends.
+    // ends. Its end is looked at right away rather than at the next tick: the end rule by name
+    // still decides.
+    connect(process, &QProcess::finished, this, [this, process] {
+        if (process == process_ && running_)
+            QTimer::singleShot(0, this, &DOSOutputs::Poll);
+    });
     connect(process, &QProcess::finished, process, &QObject::deleteLater);
     process->start();
     close(writeEnd);
