@@ -1,24 +1,23 @@
 #include "frmAdd.h"
 
 #include "AddressText.h"
-#include "CornerImage.h"
 #include "DefaultIni.h"
+#include "ImageButton.h"
 #include "isButton.h"
 #include "MessageBoxPrompter.h"
 #include "Prompter.h"
-#include "SkinArt.h"
+#include "SkinPictures.h"
 #include "TaskList.h"
 #include "TempBase.h"
+#include "WindowMover.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QWindow>
 
 #include <limits>
 
@@ -91,8 +90,9 @@ frmAdd::frmAdd(AddTaskContext context, QWidget* parent)
         context_.prompter = ownPrompter_.get();
     }
 
-    face_ = RenderSkinFace(QStringLiteral(":/creation/face.svg"), size());
-    setMask(MaskFromMagenta(face_));
+    face_ = KeyedPicture(QStringLiteral(":/creation/face.svg"), size());
+    setMask(KeyRegion(face_));
+    new WindowMover(this, Qt::LeftButton);
 
     BuildControls();
 
@@ -105,12 +105,12 @@ frmAdd::frmAdd(AddTaskContext context, QWidget* parent)
 frmAdd::~frmAdd() = default;
 
 void frmAdd::BuildControls() {
-    ImgExit = new CornerImage(RenderIcon(QStringLiteral(":/creation/exit.svg"), QSize(20, 20)),
-                              RenderIcon(QStringLiteral(":/creation/exit_hot.svg"), QSize(20, 20)),
-                              QStringLiteral("Back"), this);
+    ImgExit = new ImageButton(QStringLiteral("Back"), this);
+    ImgExit->SetPictures(RenderIcon(QStringLiteral(":/creation/exit.svg"), QSize(20, 20)),
+                         RenderIcon(QStringLiteral(":/creation/exit_hot.svg"), QSize(20, 20)));
     ImgExit->setObjectName(QStringLiteral("ImgExit"));
     ImgExit->setGeometry(440, 8, 20, 20);
-    connect(ImgExit, &CornerImage::clicked, this, &QWidget::close);
+    connect(ImgExit, &ImageButton::clicked, this, &QWidget::close);
 
     lblUrl =
         MakeLabel(QStringLiteral("Copy and Paste video URL here"), QRect(34, 40, 420, 20), this);
@@ -296,19 +296,6 @@ void frmAdd::Download() {
 void frmAdd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, face_);
-}
-
-void frmAdd::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return QWidget::mousePressEvent(event);
-    // The window manager moves the window when it can; otherwise we follow the pointer.
-    dragging_ = !(windowHandle() && windowHandle()->startSystemMove());
-    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
-}
-
-void frmAdd::mouseMoveEvent(QMouseEvent* event) {
-    if (dragging_ && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - dragOffset_);
 }
 
 void frmAdd::closeEvent(QCloseEvent* event) {

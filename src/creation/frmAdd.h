@@ -14,7 +14,7 @@
 #include <array>
 #include <memory>
 
-class CornerImage;
+class ImageButton;
 class MessageBoxPrompter;
 class QComboBox;
 class QLabel;
@@ -42,8 +42,6 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -60,8 +58,6 @@ private:
     std::unique_ptr<MessageBoxPrompter> ownPrompter_;
     QImage face_;
     AddressState state_ = AddressState::Unchecked;
-    QPoint dragOffset_;
-    bool dragging_ = false;
 
     QLabel* lblUrl = nullptr;
     QLineEdit* txtURL = nullptr;
@@ -71,5 +67,5 @@ private:
     isButton* cmdBrowse = nullptr;
     isButton* cmdStart = nullptr;
     isButton* cmdBack = nullptr;
-    CornerImage* ImgExit = nullptr;
+    ImageButton* ImgExit = nullptr;
 };

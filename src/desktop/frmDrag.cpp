@@ -2,6 +2,7 @@
 
 #include "TaskSources.h"
 #include "TilePictures.h"
+#include "WindowMover.h"
 #include "WindowOps.h"
 
 #include <QDragEnterEvent>
@@ -13,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 namespace {
 
@@ -45,6 +45,10 @@ frmDrag::frmDrag(QWidget* parent)
     // Presses, double-clicks and drops on the label act exactly as on the tile.
     lblPro_->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblPro_->hide();
+    // The right button opens the menu instead (a move would hold the pointer the menu needs),
+    // and double clicks bring the main window back.
+    new WindowMover(this, Qt::MouseButtons(Qt::AllButtons) & ~Qt::MouseButtons(Qt::RightButton),
+                    WindowMover::DoubleClicks::LeaveToWindow);
 }
 
 void frmDrag::SetMainMenu(QMenu* menuMain) {
@@ -105,24 +109,8 @@ void frmDrag::paintEvent(QPaintEvent*) {
 }
 
 void frmDrag::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) {
-        // A window move started with this button would hold the pointer the menu needs.
-        if (menuMain_)
-            menuMain_->popup(event->globalPosition().toPoint());
-        return;
-    }
-    if (windowHandle() && windowHandle()->startSystemMove())
-        return;
-    dragOffset_ = event->globalPosition().toPoint() - pos();
-}
-
-void frmDrag::mouseMoveEvent(QMouseEvent* event) {
-    if (dragOffset_)
-        move(event->globalPosition().toPoint() - *dragOffset_);
-}
-
-void frmDrag::mouseReleaseEvent(QMouseEvent*) {
-    dragOffset_.reset();
+    if (event->button() == Qt::RightButton && menuMain_)
+        menuMain_->popup(event->globalPosition().toPoint());
 }
 
 void frmDrag::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -9,8 +9,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <optional>
-
 class QLabel;
 class QMenu;
 
@@ -46,8 +44,6 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -62,6 +58,4 @@ private:
     QPointer<QWidget> mainWindow_;
     bool loaded_ = false;
     bool busy_ = false;
-    // Set while the tile follows the pointer by hand (the window manager refused to move it).
-    std::optional<QPoint> dragOffset_;
 };

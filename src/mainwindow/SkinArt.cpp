@@ -1,8 +1,8 @@
 #include "SkinArt.h"
 
 #include "FrameLayout.h"
+#include "SkinPictures.h"
 
-#include <QBitmap>
 #include <QFile>
 #include <QHash>
 #include <QPainter>
@@ -37,14 +37,6 @@ QByteArray Recolour(const QByteArray& svg, const QHash<QString, QString>& swaps)
 void PaintSvg(QPainter& painter, const QByteArray& svg, const QRectF& target) {
     QSvgRenderer renderer(svg);
     renderer.render(&painter, target);
-}
-
-QImage RenderSvg(const QByteArray& svg, QSize size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    PaintSvg(painter, svg, QRectF(QPointF(0, 0), size));
-    return image;
 }
 
 const char* ToolbarSource(int index) {
@@ -175,31 +167,8 @@ void PaintTab(QPainter& p, QSize size, int tab, Look look) {
 // so that an idle look never shows through them.
 const QImage& PlainArt() {
     static const QImage art =
-        RenderSvg(ReadSvg(QStringLiteral("background.svg")), FrameLayout::BackgroundSize);
+        RenderSvg(QStringLiteral(":/mainwindow/background.svg"), FrameLayout::BackgroundSize);
     return art;
-}
-
-// Turns everything the artwork leaves (nearly) see-through into the colour key, and makes the
-// rest opaque against the rim colour, so no blended magenta fringe can appear on the outline.
-QImage Keyed(const QImage& art) {
-    QImage out(art.size(), QImage::Format_RGB32);
-    const QRgb rim = Colour::Rim.rgb();
-    for (int y = 0; y < art.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(art.constScanLine(y));
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < art.width(); ++x) {
-            const QRgb px = in[x]; // premultiplied
-            const int a = qAlpha(px);
-            if (a < 128) {
-                line[x] = Colour::ColourKey.rgb();
-                continue;
-            }
-            const int back = 255 - a;
-            line[x] = qRgb(qRed(px) + qRed(rim) * back / 255, qGreen(px) + qGreen(rim) * back / 255,
-                           qBlue(px) + qBlue(rim) * back / 255);
-        }
-    }
-    return out;
 }
 
 QImage ComposeBackground() {
@@ -230,7 +199,8 @@ QImage ComposeBackground() {
         p.restore();
     }
     p.end();
-    return Keyed(art);
+    // Edges are laid over the rim colour, so the outline darkens instead of paling.
+    return KeyOutside(art, Colour::Rim);
 }
 
 template <typename Painter> QPixmap Picture(const QRect& where, Painter paint) {
@@ -238,7 +208,7 @@ template <typename Painter> QPixmap Picture(const QRect& where, Painter paint) {
     QPainter painter(&image);
     paint(painter, where.size());
     painter.end();
-    return QPixmap::fromImage(Keyed(image));
+    return QPixmap::fromImage(KeyOutside(image, Colour::Rim));
 }
 
 } // namespace
@@ -254,12 +224,6 @@ QFont UiFont(int pixelSize, bool bold) {
 const QImage& Background() {
     static const QImage background = ComposeBackground();
     return background;
-}
-
-QRegion Outline(const QImage& keyed) {
-    // In the bitmap, the key colour's pixels come out as colour 0; the region keeps colour 1.
-    return QRegion(
-        QBitmap::fromImage(keyed.createMaskFromColor(Colour::ColourKey.rgb(), Qt::MaskInColor)));
 }
 
 QPixmap ToolbarPicture(int index, Look look) {
@@ -278,12 +242,12 @@ QPixmap TabPicture(int tab, Look look) {
 }
 
 QPixmap SearchPicture() {
-    return QPixmap::fromImage(
-        RenderSvg(ReadSvg(QStringLiteral("search.svg")), FrameLayout::SearchImageRect.size()));
+    return RenderIcon(QStringLiteral(":/mainwindow/search.svg"),
+                      FrameLayout::SearchImageRect.size());
 }
 
 QImage DownloadIcon() {
-    return RenderSvg(ReadSvg(QStringLiteral("download.svg")), {16, 16});
+    return RenderSvg(QStringLiteral(":/mainwindow/download.svg"), {16, 16});
 }
 
 QIcon GenreIcon(int number) {
@@ -293,24 +257,17 @@ QIcon GenreIcon(int number) {
         "genre_blues.svg",   "genre_more.svg", "genre_root.svg"};
     if (number < 1 || number > 11)
         return {};
-    const QByteArray svg = ReadSvg(QString::fromLatin1(sources[number - 1]));
-    QIcon icon;
-    for (int size : {16, 32})
-        icon.addPixmap(QPixmap::fromImage(RenderSvg(svg, {size, size})));
-    return icon;
+    return RenderIconSet(QStringLiteral(":/mainwindow/") + QLatin1String(sources[number - 1]),
+                         {16, 32});
 }
 
 QIcon WindowIcon() {
-    const QByteArray svg = ReadSvg(QStringLiteral("app_icon.svg"));
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(RenderSvg(svg, {size, size})));
-    return icon;
+    return RenderIconSet(QStringLiteral(":/mainwindow/app_icon.svg"),
+                         {16, 24, 32, 48, 64, 128, 256});
 }
 
 QCursor HandCursor() {
-    return QCursor(QPixmap::fromImage(RenderSvg(ReadSvg(QStringLiteral("hand.svg")), {32, 32})), 11,
-                   2);
+    return QCursor(RenderIcon(QStringLiteral(":/mainwindow/hand.svg"), {32, 32}), 11, 2);
 }
 
 } // namespace SkinArt

@@ -9,7 +9,6 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
-#include <QRegion>
 
 namespace SkinArt {
 
@@ -26,15 +25,12 @@ inline const QColor AccentDark{0x1D, 0x6C, 0xB0};
 inline const QColor Text{0x1E, 0x2A, 0x36};
 inline const QColor Busy{0x3F, 0xB9, 0x50};
 inline const QColor Link{68, 115, 157};
-inline const QColor ColourKey{255, 0, 255};
 } // namespace Colour
 
 QFont UiFont(int pixelSize, bool bold = false);
 
 // 636 x 510, pure magenta outside the window's outline, idle looks drawn in.
 const QImage& Background();
-// The part of the window that is not magenta.
-QRegion Outline(const QImage& keyed);
 
 QPixmap ToolbarPicture(int index, Look look); // index as in the command table
 QPixmap MenuPicture(int index, Look look);    // 0 File, 2 Settings, 3 About

@@ -7,14 +7,14 @@
 
 SkinImage::SkinImage(const QString& name, const QRect& geometry, const QString& toolTip,
                      QWidget* parent)
-    : QAbstractButton(parent) {
+    : ImageButton(toolTip, parent) {
     setObjectName(name);
     setGeometry(geometry);
-    setToolTip(toolTip);
-    setAccessibleName(toolTip);
     setMouseTracking(true);
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_NoSystemBackground);
+    // The window puts the hand cursor only where it wants one.
+    unsetCursor();
     // Keyboard and assistive activation come through QAbstractButton's click(); the mouse is
     // handled below and never reaches it.
     connect(this, &QAbstractButton::clicked, this, [this] {
@@ -24,16 +24,14 @@ SkinImage::SkinImage(const QString& name, const QRect& geometry, const QString& 
 }
 
 void SkinImage::SetPicture(const QPixmap& picture, Shown shown) {
-    picture_ = picture;
     shown_ = shown;
-    update();
+    SetPictures(picture);
 }
 
-void SkinImage::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    if (!picture_.isNull())
-        painter.drawPixmap(0, 0, picture_);
+void SkinImage::paintEvent(QPaintEvent* event) {
+    ImageButton::paintEvent(event);
     if (hasFocus()) {
+        QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(SkinArt::Colour::Accent, 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);

@@ -1,12 +1,12 @@
 #pragma once
-// An image control laid over the skinned background: transparent until it is given a picture,
-// reporting every press, release and pointer move to the window that swaps its pictures. It is
-// a button for the keyboard and for assistive technology: activating it raises Activated.
+// An image control laid over the main window's background: transparent until the window gives
+// it a picture, reporting every press, release and pointer move so the window can swap its
+// pictures. It is a button for the keyboard and for assistive technology: activating it raises
+// Activated.
 
-#include <QAbstractButton>
-#include <QPixmap>
+#include "ImageButton.h"
 
-class SkinImage : public QAbstractButton {
+class SkinImage : public ImageButton {
     Q_OBJECT
 public:
     enum class Shown { Empty, Hover, Pressed, Fixed };
@@ -16,7 +16,6 @@ public:
 
     void SetPicture(const QPixmap& picture, Shown shown);
     void Clear() { SetPicture({}, Shown::Empty); }
-    const QPixmap& Picture() const { return picture_; }
     Shown CurrentLook() const { return shown_; }
 
     QSize sizeHint() const override { return size(); }
@@ -36,7 +35,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap picture_;
     Shown shown_ = Shown::Empty;
     bool leftDown_ = false;
 };

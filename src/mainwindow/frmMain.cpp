@@ -8,6 +8,8 @@
 #include "SkinArt.h"
 #include "SkinImage.h"
 #include "SkinLink.h"
+#include "SkinPictures.h"
+#include "WindowMover.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -18,7 +20,6 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
-#include <QWindow>
 
 using namespace FrameLayout;
 using SkinArt::Look;
@@ -96,7 +97,9 @@ void frmMain::BuildFrame() {
     setFixedSize(ClientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setMask(SkinArt::Outline(SkinArt::Background()));
+    setMask(KeyRegion(SkinArt::Background()));
+    // A press anywhere on the background moves the window, as a title bar would.
+    new WindowMover(this);
 
     for (int i = 0; i < ToolbarCount; ++i) {
         if (i == 2)
@@ -336,24 +339,9 @@ void frmMain::paintEvent(QPaintEvent*) {
         QTimer::singleShot(0, this, &frmMain::LoadStartPage);
 }
 
-// A press anywhere on the background moves the window, as a title bar would.
-void frmMain::mousePressEvent(QMouseEvent* event) {
-    if (windowHandle() && windowHandle()->startSystemMove())
-        return;
-    manualMove_ = true;
-    moveOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
-}
-
-void frmMain::mouseMoveEvent(QMouseEvent* event) {
-    if (manualMove_ && event->buttons() != Qt::NoButton) {
-        move(event->globalPosition().toPoint() - moveOffset_);
-        return;
-    }
+// Pointer moves the window mover leaves through are hover moves over the background.
+void frmMain::mouseMoveEvent(QMouseEvent*) {
     OnBackgroundMove();
-}
-
-void frmMain::mouseReleaseEvent(QMouseEvent*) {
-    manualMove_ = false;
 }
 
 // Closing only hides the window: the tasks and the program go on.

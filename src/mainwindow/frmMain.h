@@ -82,9 +82,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -163,6 +161,4 @@ private:
     QWidget* settingsVeil_ = nullptr;
 
     bool startPageRequested_ = false;
-    bool manualMove_ = false;
-    QPoint moveOffset_;
 };

@@ -3,14 +3,13 @@
 #include "ImageButton.h"
 #include "isButton.h"
 #include "SettingsFile.h"
-#include "SkinPicture.h"
+#include "SkinPictures.h"
+#include "WindowMover.h"
 
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 namespace {
 
@@ -52,7 +51,7 @@ isButton* MakeButton(QWidget* parent, const char* name, const QString& caption, 
     button->SetNonThemeStyle(0);
     button->SetToolTipType(0);
     button->SetFont(FaceFont(QStringLiteral("Verdana"), 8.25, QStringLiteral("DejaVu Sans")));
-    button->SetIcon(RenderedIcon(icon, QSize(32, 32)));
+    button->SetIcon(RenderIcon(icon, QSize(32, 32)));
     button->SetIconSize(32);
     button->SetIconAlign(1);
     button->SetIconVisible(true);
@@ -80,7 +79,9 @@ frmSettings::frmSettings(const QString& appDir, QWidget* parent)
     setFont(FaceFont(QStringLiteral("Tahoma"), 9, QStringLiteral("Liberation Sans")));
 
     Background = KeyedPicture(QStringLiteral(":/settings/face.svg"), PictureSize);
-    setMask(KeyMask(Background) & QRegion(QRect(QPoint(0, 0), FaceSize)));
+    setMask(KeyRegion(Background) & QRegion(QRect(QPoint(0, 0), FaceSize)));
+    // Any button on the face moves the window, as a title bar would.
+    new WindowMover(this);
 
     Label4 = MakeLabel(this, "Label4", QStringLiteral("After downloading"), {20, 44, 115, 17});
     cmbTC =
@@ -97,8 +98,8 @@ frmSettings::frmSettings(const QString& appDir, QWidget* parent)
                        QStringLiteral(":/settings/ok.svg"), {248, 112, 93, 37});
     cmdBack = MakeButton(this, "cmdBack", QStringLiteral("        Close"),
                          QStringLiteral(":/settings/close.svg"), {346, 112, 93, 37});
-    imgExit = new ImageButton(RenderedIcon(QStringLiteral(":/settings/exit.svg"), QSize(15, 15)),
-                              QStringLiteral("Back"), this);
+    imgExit = new ImageButton(QStringLiteral("Back"), this);
+    imgExit->SetPictures(RenderIcon(QStringLiteral(":/settings/exit.svg"), QSize(15, 15)));
     imgExit->setObjectName(QStringLiteral("imgExit"));
     imgExit->setGeometry(442, 10, 15, 15);
 
@@ -138,21 +139,4 @@ void frmSettings::Confirm() {
 void frmSettings::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, Background);
-}
-
-void frmSettings::mousePressEvent(QMouseEvent* event) {
-    // Any button on the face moves the window, as a title bar would.
-    if (windowHandle() && windowHandle()->startSystemMove())
-        return;
-    Dragging = true;
-    DragOffset = event->globalPosition().toPoint() - pos();
-}
-
-void frmSettings::mouseMoveEvent(QMouseEvent* event) {
-    if (Dragging)
-        move(event->globalPosition().toPoint() - DragOffset);
-}
-
-void frmSettings::mouseReleaseEvent(QMouseEvent*) {
-    Dragging = false;
 }

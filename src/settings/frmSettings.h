@@ -4,7 +4,6 @@
 // Close and the corner image leave everything as it was. It deletes itself when it closes.
 
 #include <QImage>
-#include <QPoint>
 #include <QString>
 #include <QWidget>
 
@@ -27,9 +26,6 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void LoadChoices();
@@ -44,9 +40,4 @@ private:
     isButton* cmdOK;
     isButton* cmdBack;
     ImageButton* imgExit;
-
-    // Set while the window follows the pointer itself, because the window manager would not
-    // take the move over.
-    bool Dragging = false;
-    QPoint DragOffset;
 };
