@@ -1,4 +1,4 @@
-// The command dispatcher, the command channel and the image swap protocol.
+// The frame, the command dispatcher, the command channel and the image swap protocol.
 
 #include "MainWindowFixture.h"
 #include "WebTestMain.h"
@@ -28,6 +28,8 @@ private:
 class TestCommands : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void outlineIsRounded_data();
+    void outlineIsRounded();
     void channelRunsEveryCode_data();
     void channelRunsEveryCode();
     void removeAndExitAskOnlyWithRows_data();
@@ -41,6 +43,27 @@ private Q_SLOTS:
     void assistiveTechnologyFindsAndPresses_data();
     void assistiveTechnologyFindsAndPresses();
 };
+
+// The rounded corners are outside the window; the rim all round is inside.
+void TestCommands::outlineIsRounded_data() {
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("top left corner") << QPoint(1, 1) << false;
+    QTest::newRow("top right corner") << QPoint(632, 1) << false;
+    QTest::newRow("bottom left corner") << QPoint(1, 506) << false;
+    QTest::newRow("bottom right corner") << QPoint(632, 506) << false;
+    QTest::newRow("top rim") << QPoint(317, 0) << true;
+    QTest::newRow("left rim") << QPoint(0, 250) << true;
+    QTest::newRow("right rim") << QPoint(633, 250) << true;
+    QTest::newRow("bottom rim") << QPoint(317, 507) << true;
+}
+
+void TestCommands::outlineIsRounded() {
+    QFETCH(QPoint, point);
+    QFETCH(bool, inside);
+    MainWindowFixture f;
+    QCOMPARE(f.window->mask().contains(point), inside);
+}
 
 // Codes written into the channel, one after the other, and the commands they must run.
 void TestCommands::channelRunsEveryCode_data() {
