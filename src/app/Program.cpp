@@ -2,9 +2,10 @@
 
 #include "AddTaskDialogHost.h"
 #include "AppPaths.h"
-#include "frmAdd.h" // before the host, whose header needs the complete class
+#include "DesktopIntegration.h"
 #include "frmMain.h"
 #include "frmSettings.h"
+#include "frmSuggest.h"
 #include "MessageBoxPrompter.h"
 #include "ProcessControl.h"
 #include "ProcessTable.h"
@@ -12,95 +13,39 @@
 #include "TaskEngine.h"
 #include "Tools.h"
 
+#include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QUrl>
 
 Program::Program(const QStringList& arguments)
     : browserStart_(arguments.join(u' ') == QLatin1String("browser")),
       site_(ReadSiteSettings(SiteSettingsPath(AppDir()))),
       prompter_(std::make_unique<MessageBoxPrompter>()),
       engine_(std::make_unique<TaskEngine>(prompter_.get())),
-      window_(std::make_unique<frmMain>(&engine_->Tasks())) {
+      window_(
+          std::make_unique<frmMain>(&engine_->Tasks(), prompter_.get(),
+                                    MainWindowTexts{&menuMsg, &txtWBmusic, &txtMessage, &txtURL})),
+      desktop_(std::make_unique<DesktopIntegration>(menuMsg, txtMessage, *prompter_,
+                                                    QApplication::clipboard())) {
     engine_->SetSiteRoot(site_.SiteRoot);
     engine_->SetUrlBox(&txtURL);
-
-    AddTaskContext context;
-    context.tasks = &engine_->Tasks();
-    context.appDir = AppDir();
-    context.tempDir = TempDir();
-    context.prompter = prompter_.get();
-    context.emptyClipboard = [] {
-        QGuiApplication::clipboard()->clear();
-    };
-    addHost_ = std::make_unique<AddTaskDialogHost>(context);
-    connect(addHost_.get(), &AddTaskDialogHost::TaskQueued, this, [this](const QString& url) {
-        txtURL.SetText(url);
-        engine_->EnableTimer1();
-    });
-    connect(addHost_.get(), &AddTaskDialogHost::Opened, window_.get(),
-            [this] { window_->setEnabled(false); });
-    connect(addHost_.get(), &AddTaskDialogHost::Closed, window_.get(),
-            [this] { window_->setEnabled(true); });
-
-    connect(window_.get(), &frmMain::AddRequested, addHost_.get(),
-            qOverload<>(&AddTaskDialogHost::ShowDialog));
-    connect(window_.get(), &frmMain::RemoveRequested, this, &Program::Remove);
-    connect(window_.get(), &frmMain::ExitRequested, this, &Program::Exit);
-    connect(window_.get(), &frmMain::SettingRequested, this, [this] {
-        auto* dialog = new frmSettings(AppDir());
-        connect(dialog, &frmSettings::OpenFolderAfterDownloadChanged, engine_.get(),
-                &TaskEngine::SetOpenFolderAfterDownload);
-        dialog->show();
-    });
+    WireMainWindow();
+    WireDesktop();
+    WireTaskCreation();
     ConnectEngine();
     SetStartupSteps();
     SetShutdownSteps();
 }
 
-Program::~Program() = default;
+Program::~Program() {
+    // The free-standing dialogs have no owner; they go before the objects they talk to.
+    delete settings_.data();
+    delete feedback_.data();
+}
 
 bool Program::Start() {
     return startup_.Run();
-}
-
-void Program::Exit() {
-    if (ConfirmExit(engine_->Tasks(), *prompter_))
-        shutdown_.Run();
-}
-
-void Program::Remove() {
-    if (engine_->Tasks().Count() == 0 ||
-        !prompter_->AskOkCancel(QStringLiteral("Warning"),
-                                QStringLiteral("Are you sure to remove this video?")))
-        return;
-    engine_->RemoveSelectedTask(window_->SelectedRow());
-}
-
-void Program::ConnectEngine() {
-    TaskEngine* engine = engine_.get();
-    frmMain* window = window_.get();
-    connect(engine, &TaskEngine::ProgressValueChanged, window, &frmMain::SetProgressValue);
-    connect(engine, &TaskEngine::ProgressWidthChanged, window, &frmMain::SetProgressWidthTwips);
-    connect(engine, &TaskEngine::ProgressStripVisibleChanged, window,
-            &frmMain::SetProgressStripVisible);
-    connect(engine, &TaskEngine::ProgressLabelChanged, window, &frmMain::SetProgressLabel);
-    connect(engine, &TaskEngine::ProgressLabelVisibleChanged, window,
-            &frmMain::SetProgressLabelVisible);
-    connect(engine, &TaskEngine::SettingsButtonVisibleChanged, window,
-            &frmMain::SetSettingsButtonVisible);
-    connect(engine, &TaskEngine::BusyChanged, window, &frmMain::SetBusy);
-    connect(engine, &TaskEngine::TaskFailed, window,
-            [window](const QString& target, const QString& reason) {
-                window->ShowNotice(QStringLiteral("Not saved: %1. %2").arg(target, reason));
-            });
-    connect(engine, &TaskEngine::OpenFolderRequested, this,
-            [](const QString& folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); });
-    connect(engine, &TaskEngine::PlaySoundRequested, &sound_, &CompletionSound::Play);
-    connect(&sound_, &CompletionSound::Finished, engine, &TaskEngine::SoundFinished);
 }
 
 void Program::ReadStartSettings() {
@@ -112,16 +57,18 @@ void Program::ReadStartSettings() {
         showDragZone = values.DragZone == 0;
     }
     if (showDragZone)
-        Q_EMIT DragZoneRequested();
+        desktop_->ShowDragZone();
 }
 
 void Program::SetStartupSteps() {
-    // ShapedLook, LinkColours, TrayIcon, MusicBrowser and ClipboardWatch belong to the skinned
-    // window and the desktop pieces, which set them when they are wired in.
+    // The shaped look, the link colours, the progress strip, the runners and the bar's range
+    // come with the objects themselves; the genre tree is built with the window, whose start
+    // page follows its first paint so the browser engine never holds the start back.
     startup_.SetGate(StartupStep::SingleInstance, [this] { return instanceLock_.TryAcquire(); });
     startup_.Set(StartupStep::DataFolder, [] { QDir().mkpath(Tools::DataDir()); });
     startup_.Set(StartupStep::EngineState, [this] { engine_->SetOpenFolderAfterDownload(true); });
     startup_.Set(StartupStep::Settings, [this] { ReadStartSettings(); });
+    // A download folder that cannot be made private is caught again when a task is queued.
     startup_.Set(StartupStep::TempFolder, [] { EnsureTempDir(); });
     startup_.Set(StartupStep::StaleTools, [] {
         KillProcessesByName(Tools::DownloaderName);
@@ -137,6 +84,7 @@ void Program::SetStartupSteps() {
             window_->show();
     });
     startup_.Set(StartupStep::FirstTaskTimer, [this] { engine_->EnableTimer1(); });
+    desktop_->FillSteps(startup_, shutdown_);
 }
 
 void Program::SetShutdownSteps() {

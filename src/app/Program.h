@@ -1,8 +1,7 @@
 #pragma once
-// Builds the program's objects (the window too, unshown), wires them together and fills in the
-// start-up and shutdown steps. Steps that belong to windows not wired here yet (the shaped
-// look, the drag zone, the tray, the music browser, the clipboard watch) are left to whoever
-// adds them: Startup() and Shutdown() take them at their place in the order.
+// The composition root: builds every object of the program (windows unshown), wires them
+// together through their signals and fills in the start-up and shutdown steps. Nothing else
+// knows more than one module; this class is where they meet.
 
 #include "CompletionSound.h"
 #include "HiddenText.h"
@@ -11,12 +10,16 @@
 #include "SiteSettings.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
 
 class AddTaskDialogHost;
+class DesktopIntegration;
 class frmMain;
+class frmSettings;
+class frmSuggest;
 class MessageBoxPrompter;
 class TaskEngine;
 
@@ -29,22 +32,17 @@ public:
     // Runs the start-up steps; false when this copy must end at once.
     bool Start();
 
-    // The Exit command: asks while tasks exist, then ends the tools and the process.
-    void Exit();
-
-    // The Remove command: asks while tasks exist, then removes the selected task.
-    void Remove();
-
-    TaskEngine& Engine() { return *engine_; }
-    StartupSequence& Startup() { return startup_; }
-    ShutdownSequence& Shutdown() { return shutdown_; }
-
-Q_SIGNALS:
-    // The settings ask for the drag zone at start.
-    void DragZoneRequested();
-
 private:
+    // The wiring, one area at a time (ProgramWiring.cpp).
+    void WireMainWindow();
+    void WireDesktop();
+    void WireTaskCreation();
     void ConnectEngine();
+    void ShowSettings();
+    void ShowFeedback();
+    void OnTaskQueued(const QString& url);
+
+    // The start-up and shutdown steps (Program.cpp).
     void SetStartupSteps();
     void SetShutdownSteps();
     void ReadStartSettings();
@@ -52,12 +50,21 @@ private:
     SingleInstanceLock instanceLock_;
     bool browserStart_ = false;
     SiteSettings site_;
+
+    // The hidden text boxes the parts talk through; they outlive everyone who holds them.
+    HiddenText menuMsg{QStringLiteral("b0")};
+    HiddenText txtWBmusic{QStringLiteral("Text2")};
+    HiddenText txtMessage;
+    HiddenText txtURL;
+
     std::unique_ptr<MessageBoxPrompter> prompter_;
     std::unique_ptr<TaskEngine> engine_;
     std::unique_ptr<frmMain> window_;
+    std::unique_ptr<DesktopIntegration> desktop_;
     std::unique_ptr<AddTaskDialogHost> addHost_;
+    QPointer<frmSettings> settings_;
+    QPointer<frmSuggest> feedback_;
     CompletionSound sound_;
-    HiddenText txtURL;
     StartupSequence startup_;
     ShutdownSequence shutdown_;
 };

@@ -1,8 +1,13 @@
+#include "MusicBrowser.h"
+#include "PlatformChoice.h"
 #include "Program.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Both must be settled before the application object exists.
+    PreferX11OnWayland();
+    MusicBrowser::PrepareProcess();
     QApplication app(argc, argv);
     // The window only hides when closed; the program ends through Exit alone.
     app.setQuitOnLastWindowClosed(false);

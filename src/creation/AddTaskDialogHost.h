@@ -4,11 +4,10 @@
 // whatever the address box held. An open dialog is only brought forward.
 
 #include "AddTaskContext.h"
+#include "frmAdd.h"
 
 #include <QObject>
 #include <QPointer>
-
-class frmAdd;
 
 class AddTaskDialogHost : public QObject {
     Q_OBJECT

@@ -1,11 +1,13 @@
-// The whole program, as a user drives it: the real binary on the test's X display, queueing a
-// task through its window and keyboard, against the local site with the real wget behind
-// data/wg. Each run gets a private program folder and a private download folder.
+// The whole program as a user drives it: the real binary on a private X display with a tray
+// host, clicked and typed at through xdotool and fed through the clipboard, against the local
+// site with the real wget and the encoder adapter behind data/. Every program run gets a
+// private program folder and a private download folder.
 
+#include "DesktopSession.h"
+#include "FrameLayout.h"
 #include "LocalSite.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -15,7 +17,12 @@
 
 namespace {
 
-const QString Slow = QStringLiteral("P4nG2xR7jUa");
+const QString Short = QStringLiteral("Q2xV9dLm4bA"); // 3 s
+const QString Slow = QStringLiteral("P4nG2xR7jUa");  // throttled below
+
+// Places on the add-task dialog, in its own coordinates.
+const QRect SavePathBox(92, 282, 252, 26);
+const QRect DownloadButton(238, 323, 106, 38);
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -34,24 +41,9 @@ QStringList Processes(const QString& name, const QString& mark) {
     return found;
 }
 
-QString Xdo(const QStringList& arguments) {
-    QProcess xdo;
-    xdo.start("xdotool", arguments);
-    xdo.waitForFinished(10000);
-    return QString::fromUtf8(xdo.readAllStandardOutput()).trimmed();
-}
-
-// The first window whose title is exactly `title`, waiting for it to appear.
-QString WaitForWindow(const QString& title, int timeoutMs = 15000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        const QString ids = Xdo({"search", "--onlyvisible", "--name", "^" + title + "$"});
-        if (!ids.isEmpty())
-            return ids.section(u'\n', 0, 0);
-        QTest::qWait(100);
-    }
-    return {};
+bool LooksLikeMp3(const QByteArray& head) {
+    return head.startsWith("ID3") ||
+           (head.size() > 1 && uchar(head[0]) == 0xFF && (uchar(head[1]) & 0xE0) == 0xE0);
 }
 
 } // namespace
@@ -60,39 +52,65 @@ class TestProgram : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
+    void trayIconIsInTheTray();
+    void copiedAddressQueuesAConversion();
     void secondStartEndsAtOnce();
     void exitMidDownloadLeavesNothing();
+    void unusableDownloadFolderTakesNoTask();
     void cleanupTestCase();
 
 private:
-    void StartProgram(QProcess& program);
+    void StartProgram(QProcess& program, const QString& cacheHome);
+    // Opens the add-task dialog from the toolbar, types `address` and `target` and presses
+    // Download, with no conversion.
+    void QueueThroughToolbar(const QString& address, const QString& target);
 
+    DesktopSession desktop_;
     std::unique_ptr<LocalSite> site_;
     QTemporaryDir root_;
     QString appDir_;
     QString tempDir_;
-    QString target_;
+    QString slowTarget_;
     QProcess first_;
+    QProcess other_;
 };
 
-void TestProgram::StartProgram(QProcess& program) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_CACHE_HOME", root_.filePath("cache"));
-    environment.remove("QT_QPA_PLATFORM");
+void TestProgram::StartProgram(QProcess& program, const QString& cacheHome) {
+    QProcessEnvironment environment = desktop_.Environment();
+    environment.insert("XDG_CACHE_HOME", cacheHome);
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     program.start(appDir_ + "/vidlark", {});
     QVERIFY(program.waitForStarted());
 }
 
+void TestProgram::QueueThroughToolbar(const QString& address, const QString& target) {
+    const QString window = desktop_.WaitForWindow("Vidlark");
+    QVERIFY(!window.isEmpty());
+    // A window just mapped may not take a click yet; pressing Add again only brings the
+    // dialog forward.
+    QString dialog;
+    for (int attempt = 0; attempt < 5 && dialog.isEmpty(); ++attempt) {
+        desktop_.Click(window, FrameLayout::ToolbarRect(0));
+        dialog = desktop_.WaitForWindow("Add New Download", 3000);
+    }
+    QVERIFY(!dialog.isEmpty());
+    desktop_.Focus(dialog);
+    // The dialog opens with the address box focused.
+    desktop_.Type(address);
+    desktop_.Click(dialog, SavePathBox);
+    desktop_.Type(target);
+    desktop_.Click(dialog, DownloadButton);
+}
+
 void TestProgram::initTestCase() {
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        QSKIP("needs an X display");
+    QVERIFY(desktop_.Start());
     site_ = std::make_unique<LocalSite>(QStringList{"--throttle", Slow + ":8"},
                                         qEnvironmentVariable("VIDLARK_BINDIR") + "/../site-cache");
     QVERIFY2(site_->Start(), qPrintable(site_->Error()));
 
-    // A private copy of the program folder, so that its settings and lock are this test's own.
+    // A private copy of the program folder, so that its settings are this test's own and no
+    // site.ini of a dead site is left behind in the build.
     const QString built = qEnvironmentVariable("VIDLARK_APPDIR");
     appDir_ = root_.filePath("vidlark");
     QVERIFY(QDir().mkpath(appDir_ + "/data") && QDir().mkpath(appDir_ + "/sound"));
@@ -104,39 +122,57 @@ void TestProgram::initTestCase() {
     QFile::copy(built + "/sound/sound.wav", appDir_ + "/sound/sound.wav");
     QFile site(appDir_ + "/site.ini");
     QVERIFY(site.open(QIODevice::WriteOnly));
-    site.write(("SiteRoot=" + site_->Root() + "\n").toUtf8());
+    site.write(("SiteRoot=" + site_->Root() + "\nFeedbackHost=" + site_->Root() + "\n").toUtf8());
     site.close();
-    // No folder to open and no drag zone: nothing but the main window on the display.
+    // No folder to open and no drag zone: the main window, the dialogs and the tray only.
     QFile setup(appDir_ + "/setup.ini");
     QVERIFY(setup.open(QIODevice::WriteOnly));
     setup.write("1\r\n1\r\n");
     setup.close();
     tempDir_ = root_.filePath("cache/vidlark/tmpDownload");
-    target_ = root_.filePath("slow.flv");
+    slowTarget_ = root_.filePath("slow.flv");
 
-    StartProgram(first_);
-    const QString window = WaitForWindow("Vidlark");
-    QVERIFY(!window.isEmpty());
-    Xdo({"windowfocus", "--sync", window});
-    Xdo({"key", "ctrl+n"});
-    const QString dialog = WaitForWindow("Add New Download");
+    StartProgram(first_, root_.filePath("cache"));
+    QVERIFY(!desktop_.WaitForWindow("Vidlark").isEmpty());
+}
+
+void TestProgram::trayIconIsInTheTray() {
+    QTRY_VERIFY_WITH_TIMEOUT(desktop_.TrayHolds("vidlark"), 10000);
+}
+
+// A watch address copied anywhere opens the dialog holding it; the user picks MP3 and a path,
+// and the converted file lands there.
+void TestProgram::copiedAddressQueuesAConversion() {
+    const QString target = root_.filePath("music/short.mp3");
+    QVERIFY(QDir().mkpath(root_.filePath("music")));
+    desktop_.Copy(site_->Root() + "/watch?v=" + Short);
+    const QString dialog = desktop_.WaitForWindow("Add New Download");
     QVERIFY(!dialog.isEmpty());
-    Xdo({"windowfocus", "--sync", dialog});
-    // The dialog opens with the address box focused; with no conversion, two Tabs reach the
-    // file path, and two more the Download button.
-    Xdo({"type", "--delay", "5", site_->Root() + "/watch?v=" + Slow});
-    Xdo({"key", "Tab", "Tab"});
-    Xdo({"type", "--delay", "5", target_});
-    Xdo({"key", "Tab", "Tab", "space"});
-    QTRY_VERIFY_WITH_TIMEOUT(Processes("wg", tempDir_).size() == 1, 20000);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        QFileInfo(QDir(tempDir_).entryInfoList(QDir::Files).value(0)).size() > 0, 20000);
+    desktop_.Focus(dialog);
+    // From the address box, Tab reaches the format list; one step down is MP3.
+    desktop_.Keys({"Tab", "Down"});
+    desktop_.Click(dialog, SavePathBox);
+    desktop_.Type(target);
+    desktop_.Click(dialog, DownloadButton);
+
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(target).size() > 0, 60000);
+    QVERIFY(LooksLikeMp3(ReadAll(target).left(4)));
+    // Delivered: the task's temporary files are gone, the folder itself stays for the next.
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(tempDir_).entryList(QDir::Files).isEmpty(), 10000);
+    QVERIFY(QFileInfo(tempDir_).isDir());
 }
 
 void TestProgram::secondStartEndsAtOnce() {
+    QueueThroughToolbar(site_->Root() + "/watch?v=" + Slow, slowTarget_);
+    if (QTest::currentTestFailed())
+        return;
+    QTRY_VERIFY_WITH_TIMEOUT(Processes("wg", tempDir_).size() == 1, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QFileInfo(QDir(tempDir_).entryInfoList(QDir::Files).value(0)).size() > 0, 20000);
+
     const QStringList downloader = Processes("wg", tempDir_);
     QProcess second;
-    StartProgram(second);
+    StartProgram(second, root_.filePath("cache"));
     QVERIFY(second.waitForFinished(10000));
     QCOMPARE(second.exitCode(), 0);
     QCOMPARE(Processes("wg", tempDir_), downloader);
@@ -146,25 +182,47 @@ void TestProgram::secondStartEndsAtOnce() {
 
 void TestProgram::exitMidDownloadLeavesNothing() {
     QVERIFY(!Processes("wg", tempDir_).isEmpty());
-    Xdo({"windowfocus", "--sync", WaitForWindow("Vidlark")});
-    Xdo({"key", "ctrl+q"});
+    desktop_.Click(desktop_.WaitForWindow("Vidlark"), FrameLayout::ToolbarRect(5));
     // The list has a row, so the program asks first.
-    const QString question = WaitForWindow("Warning");
+    const QString question = desktop_.WaitForWindow("Warning");
     QVERIFY(!question.isEmpty());
-    Xdo({"windowfocus", "--sync", question});
-    Xdo({"key", "Return"});
+    desktop_.Focus(question);
+    desktop_.Keys({"Return"});
 
     QVERIFY(first_.waitForFinished(10000));
     QVERIFY(Processes("wg", root_.path()).isEmpty());
     QVERIFY(Processes("coder", root_.path()).isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(tempDir_), 10000);
-    QVERIFY(!QFileInfo::exists(target_));
+    QVERIFY(!QFileInfo::exists(slowTarget_));
+    QTRY_VERIFY_WITH_TIMEOUT(!desktop_.TrayHolds("vidlark"), 10000);
+}
+
+// A link planted at the download folder's place would send the download elsewhere: the task is
+// refused with a message and nothing is written through the link.
+void TestProgram::unusableDownloadFolderTakesNoTask() {
+    const QString cache = root_.filePath("planted");
+    const QString elsewhere = root_.filePath("elsewhere");
+    QVERIFY(QDir().mkpath(cache + "/vidlark") && QDir().mkpath(elsewhere));
+    QVERIFY(QFile::link(elsewhere, cache + "/vidlark/tmpDownload"));
+    const QString target = root_.filePath("never.flv");
+    StartProgram(other_, cache);
+    QueueThroughToolbar(site_->Root() + "/watch?v=" + Short, target);
+    if (QTest::currentTestFailed())
+        return;
+
+    // The main window and the message both carry the program's name.
+    QTRY_VERIFY_WITH_TIMEOUT(desktop_.Windows("Vidlark").size() == 2, 10000);
+    QVERIFY(Processes("wg", root_.path()).isEmpty());
+    QVERIFY(QDir(elsewhere).isEmpty());
+    QVERIFY(!QFileInfo::exists(target));
 }
 
 void TestProgram::cleanupTestCase() {
-    if (first_.state() != QProcess::NotRunning) {
-        first_.kill();
-        first_.waitForFinished();
+    for (QProcess* program : {&first_, &other_}) {
+        if (program->state() != QProcess::NotRunning) {
+            program->kill();
+            program->waitForFinished();
+        }
     }
     for (const QString& pid : Processes("wg", root_.path()))
         QProcess::execute("kill", {pid});
