@@ -15,11 +15,24 @@
 #include "TaskEngine.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QTreeView>
 #include <QUrl>
 
 namespace {
+
+// A new free-standing window opens over the middle of the main window, or of the screen while
+// the main window is hidden, rather than wherever the desktop puts a window without a place.
+void PlaceOver(QWidget* window, const QWidget* anchor) {
+    window->ensurePolished();
+    QRect area = anchor->isVisible() ? anchor->frameGeometry() : QRect();
+    if (area.isEmpty())
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            area = screen->availableGeometry();
+    window->move(area.center() - window->rect().center());
+}
 
 void BringForward(QWidget* window) {
     window->show();
@@ -97,13 +110,16 @@ void Program::ShowSettings() {
                 &TaskEngine::SetOpenFolderAfterDownload);
         connect(settings_, &frmSettings::DragZoneVisibilityChosen, &desktop_->Drag(),
                 &frmDrag::SetShown);
+        PlaceOver(settings_, window_.get());
     }
     BringForward(settings_);
 }
 
 void Program::ShowFeedback() {
-    if (!feedback_)
+    if (!feedback_) {
         feedback_ = new frmSuggest(site_.FeedbackHost);
+        PlaceOver(feedback_, window_.get());
+    }
     BringForward(feedback_);
 }
 
