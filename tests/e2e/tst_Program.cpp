@@ -137,7 +137,7 @@ void TestProgram::initTestCase() {
 }
 
 void TestProgram::trayIconIsInTheTray() {
-    QTRY_VERIFY_WITH_TIMEOUT(desktop_.TrayHolds("vidlark"), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(desktop_.TrayHolds("vidlark"), 30000);
 }
 
 // A watch address copied anywhere opens the dialog holding it; the user picks MP3 and a path,
