@@ -161,3 +161,16 @@ void PixelCanvas::DrawEdge(Edge kind, const QColor& light3d, const QColor& highl
         break;
     }
 }
+
+void PixelCanvas::CornerRounding(int w, int h, const QColor& c) {
+    for (auto [x, y] : {std::pair{1, 0},
+                        {w - 2, 0},
+                        {0, 1},
+                        {0, h - 2},
+                        {1, h - 1},
+                        {w - 2, h - 1},
+                        {w - 1, 1},
+                        {w - 1, h - 2}}) {
+        Pixel(x, y, c);
+    }
+}

@@ -32,6 +32,10 @@ public:
     // Columns a..b of row y, from c1 to c2.
     void HGradient(int a, int b, int y, const QColor& c1, const QColor& c2);
 
+    // The eight pixels that round off the outer corners of a w x h face: the two beside each
+    // corner on the outermost rows and columns.
+    void CornerRounding(int w, int h, const QColor& c);
+
     enum Edge { Raised, Sunken, ThinRaised, ThinSunken };
     void DrawEdge(Edge kind, const QColor& light3d, const QColor& highlight3d, const QColor& shadow,
                   const QColor& darkShadow);

@@ -40,16 +40,7 @@ void DrawRoundedFace(const FaceContext& f) {
         c.Pixel(x, y, frame);
     }
     const QColor outer = f.state == ButtonDisabled ? fs(5) : fs(-21);
-    for (auto [x, y] : {std::pair{1, 0},
-                        {W - 2, 0},
-                        {0, 1},
-                        {0, H - 2},
-                        {1, H - 1},
-                        {W - 2, H - 1},
-                        {W - 1, 1},
-                        {W - 1, H - 2}}) {
-        c.Pixel(x, y, outer);
-    }
+    c.CornerRounding(W, H, outer);
     if (f.state == ButtonPressed) {
         c.Line(2, H - 2, W - 2, H - 2, fs(8));
         c.Line(2, 1, W - 2, 1, fs(-21));

@@ -160,16 +160,7 @@ void CustomFace(const FaceContext& f) {
     for (auto [x, y] : {std::pair{1, 1}, {1, H - 2}, {W - 2, 1}, {W - 2, H - 2}}) {
         c.Pixel(x, y, frame);
     }
-    for (auto [x, y] : {std::pair{1, 0},
-                        {W - 2, 0},
-                        {0, 1},
-                        {0, H - 2},
-                        {1, H - 1},
-                        {W - 2, H - 1},
-                        {W - 1, 1},
-                        {W - 1, H - 2}}) {
-        c.Pixel(x, y, s(-21));
-    }
+    c.CornerRounding(W, H, s(-21));
 
     const bool ring = f.state == ButtonHot || (f.hasFocus && f.look.showFocus);
     if (ring) {
