@@ -33,6 +33,8 @@ SiteServer::SiteServer(std::vector<Video> videos, SiteOptions options)
         return new httplib::ThreadPool(48);
     };
     server_.set_keep_alive_timeout(2);
+    // Small answers (redirects, pages) must not wait for the client's delayed acknowledgement.
+    server_.set_tcp_nodelay(true);
     server_.set_pre_routing_handler(
         [](const httplib::Request& request, httplib::Response& response) {
             bool valid = HasValidEscapes(request.target);
