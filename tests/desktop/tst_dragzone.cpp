@@ -5,6 +5,7 @@
 #include "frmPop.h"
 #include "HiddenText.h"
 #include "ScriptedPrompter.h"
+#include "StandInMainWindow.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -179,11 +180,7 @@ private Q_SLOTS:
         QFETCH(bool, onLabel);
         QFETCH(bool, visible);
         QFETCH(bool, minimised);
-        QWidget mainWindow;
-        mainWindow.resize(200, 100);
-        if (minimised)
-            mainWindow.setWindowState(Qt::WindowMinimized);
-        mainWindow.setVisible(visible);
+        StandInMainWindow mainWindow(visible, minimised);
         frmDrag tile;
         tile.SetMainWindow(&mainWindow);
         tile.ShowAndPlace();

@@ -3,6 +3,7 @@
 #include "frmPop.h"
 #include "HiddenText.h"
 #include "ScriptedPrompter.h"
+#include "StandInMainWindow.h"
 
 #include <QAction>
 #include <QMenu>
@@ -129,11 +130,7 @@ private Q_SLOTS:
     void openHideTogglesVisibilityOnly() {
         QFETCH(bool, visible);
         QFETCH(bool, minimised);
-        QWidget mainWindow;
-        mainWindow.resize(200, 100);
-        if (minimised)
-            mainWindow.setWindowState(Qt::WindowMinimized);
-        mainWindow.setVisible(visible);
+        StandInMainWindow mainWindow(visible, minimised);
         frmPop pop(menuMsg, prompter);
         pop.SetMainWindow(&mainWindow);
         QAction* open = Item(pop, "open");

@@ -7,6 +7,7 @@
 #include "frmS.h"
 #include "HiddenText.h"
 #include "ScriptedPrompter.h"
+#include "StandInMainWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -48,11 +49,7 @@ private Q_SLOTS:
         QFETCH(bool, shownAfter);
         QFETCH(bool, minimisedAfter);
         QFETCH(bool, menuOpen);
-        QWidget mainWindow;
-        mainWindow.resize(200, 100);
-        if (minimised)
-            mainWindow.setWindowState(Qt::WindowMinimized);
-        mainWindow.setVisible(visible);
+        StandInMainWindow mainWindow(visible, minimised);
         frmPop pop(menuMsg, prompter);
         frmS tray(pop.menuMain());
         tray.SetMainWindow(&mainWindow);
