@@ -174,3 +174,13 @@ void PixelCanvas::CornerRounding(int w, int h, const QColor& c) {
         Pixel(x, y, c);
     }
 }
+
+void PixelCanvas::ClippedFrame(int w, int h, const QColor& c) {
+    Line(2, 0, w - 2, 0, c);
+    Line(0, 2, 0, h - 2, c);
+    Line(2, h - 1, w - 2, h - 1, c);
+    Line(w - 1, 0, w - 1, h, c);
+    for (auto [x, y] : {std::pair{1, 1}, {1, h - 2}, {w - 2, 1}, {w - 2, h - 2}}) {
+        Pixel(x, y, c);
+    }
+}

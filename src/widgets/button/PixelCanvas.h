@@ -32,6 +32,10 @@ public:
     // Columns a..b of row y, from c1 to c2.
     void HGradient(int a, int b, int y, const QColor& c1, const QColor& c2);
 
+    // The frame of a w x h face with clipped corners: four edges that stop short of the corners
+    // and one pixel inside each corner.
+    void ClippedFrame(int w, int h, const QColor& c);
+
     // The eight pixels that round off the outer corners of a w x h face: the two beside each
     // corner on the outermost rows and columns.
     void CornerRounding(int w, int h, const QColor& c);

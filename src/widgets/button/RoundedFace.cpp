@@ -32,13 +32,7 @@ void DrawRoundedFace(const FaceContext& f) {
         c.VGradient(1, 1, 2, H - 5, b(21), b(-21));
         c.VGradient(W - 2, W - 2, 2, H - 5, b(-5), b(-32));
     }
-    c.Line(2, 0, W - 2, 0, frame);
-    c.Line(0, 2, 0, H - 2, frame);
-    c.Line(2, H - 1, W - 2, H - 1, frame);
-    c.Line(W - 1, 0, W - 1, H, frame);
-    for (auto [x, y] : {std::pair{1, 1}, {1, H - 2}, {W - 2, 1}, {W - 2, H - 2}}) {
-        c.Pixel(x, y, frame);
-    }
+    c.ClippedFrame(W, H, frame);
     const QColor outer = f.state == ButtonDisabled ? fs(5) : fs(-21);
     c.CornerRounding(W, H, outer);
     if (f.state == ButtonPressed) {

@@ -153,13 +153,7 @@ void CustomFace(const FaceContext& f) {
     c.Line(2, H - 3, W - 2, H - 3, s(-24));
     c.Line(2, H - 2, W - 2, H - 2, s(-37));
     const QColor frame = s(-128);
-    c.Line(2, 0, W - 2, 0, frame);
-    c.Line(0, 2, 0, H - 2, frame);
-    c.Line(2, H - 1, W - 2, H - 1, frame);
-    c.Line(W - 1, 0, W - 1, H, frame);
-    for (auto [x, y] : {std::pair{1, 1}, {1, H - 2}, {W - 2, 1}, {W - 2, H - 2}}) {
-        c.Pixel(x, y, frame);
-    }
+    c.ClippedFrame(W, H, frame);
     c.CornerRounding(W, H, s(-21));
 
     const bool ring = f.state == ButtonHot || (f.hasFocus && f.look.showFocus);
