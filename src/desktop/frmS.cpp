@@ -48,3 +48,7 @@ void frmS::ShowFailureNotice(const QString& fileName, const QString& reason) {
     trayIcon_.showMessage(QStringLiteral("Task failed"), fileName + QLatin1Char('\n') + reason,
                           QSystemTrayIcon::Warning);
 }
+
+void frmS::ShowNotice(const QString& title, const QString& text) {
+    trayIcon_.showMessage(title, text, QSystemTrayIcon::Information);
+}

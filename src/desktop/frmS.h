@@ -37,6 +37,9 @@ public:
 public Q_SLOTS:
     // A task that could not be finished, told through a tray message.
     void ShowFailureNotice(const QString& fileName, const QString& reason);
+    // Anything else the user should know without a box to close (a setting that was refused,
+    // settings that could not be kept).
+    void ShowNotice(const QString& title, const QString& text);
 
 private:
     QSystemTrayIcon trayIcon_;
