@@ -4,6 +4,7 @@
 #include "AppPaths.h"
 #include "DesktopIntegration.h"
 #include "frmMain.h"
+#include "frmS.h"
 #include "frmSettings.h"
 #include "frmSuggest.h"
 #include "MessageBoxPrompter.h"
@@ -60,6 +61,16 @@ void Program::ReadStartSettings() {
         desktop_->ShowDragZone();
 }
 
+void Program::ReportRefusedSiteSettings() {
+    if (site_.Refused.isEmpty())
+        return;
+    desktop_->Tray().ShowNotice(
+        QStringLiteral("Settings ignored"),
+        QStringLiteral("%1 in %2 is not an http or https address of a host; the built-in "
+                       "address is used instead.")
+            .arg(site_.Refused.join(QStringLiteral(", ")), SiteSettingsPath(AppDir())));
+}
+
 void Program::SetStartupSteps() {
     // The shaped look, the link colours, the progress strip, the runners and the bar's range
     // come with the objects themselves; the genre tree is built with the window, whose start
@@ -83,7 +94,10 @@ void Program::SetStartupSteps() {
         if (!browserStart_)
             window_->show();
     });
-    startup_.Set(StartupStep::FirstTaskTimer, [this] { engine_->EnableTimer1(); });
+    startup_.Set(StartupStep::FirstTaskTimer, [this] {
+        ReportRefusedSiteSettings();
+        engine_->EnableTimer1();
+    });
     desktop_->FillSteps(startup_, shutdown_);
 }
 

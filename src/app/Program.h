@@ -46,6 +46,7 @@ private:
     void SetStartupSteps();
     void SetShutdownSteps();
     void ReadStartSettings();
+    void ReportRefusedSiteSettings();
 
     SingleInstanceLock instanceLock_;
     bool browserStart_ = false;

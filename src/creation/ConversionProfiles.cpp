@@ -1,5 +1,7 @@
 #include "ConversionProfiles.h"
 
+#include "CommandLineSplit.h"
+
 namespace {
 
 struct ProfileRow {
@@ -134,37 +136,41 @@ QString BuildEncoderCommand(int profile, const QString& appDir, const QString& t
     if (profile <= ProfileNone || profile >= ProfileCount)
         return QStringLiteral("None");
 
-    const QString& T = tempBase;
-    const QString audioBitrate = TrimBlanks(params[ParamAB].text);
-    const QString videoBitrate = TrimBlanks(params[ParamVBR].text);
-    const QString frameSize = TrimBlanks(params[ParamSize].text);
-    const QString frameRate = TrimBlanks(params[ParamFPS].text);
-    const QString audioRate = TrimBlanks(params[ParamAR].text);
+    const QString audioBitrateText = TrimBlanks(params[ParamAB].text);
+    const QString audioBitrate = QuoteArgument(audioBitrateText);
+    const QString videoBitrate = QuoteArgument(TrimBlanks(params[ParamVBR].text));
+    const QString frameSize = QuoteArgument(TrimBlanks(params[ParamSize].text));
+    const QString frameRate = QuoteArgument(TrimBlanks(params[ParamFPS].text));
+    const QString audioRate = QuoteArgument(TrimBlanks(params[ParamAR].text));
     const QString channels = QString::number(ChannelCount(params[ParamAC]));
+    // Every value reaches the encoder as one argument, whatever blanks or quotes it holds.
+    const auto file = [&tempBase](const char* extension) {
+        return QuoteArgument(tempBase + QLatin1String(extension));
+    };
 
-    QString line = appDir + "/data/coder -i " + T;
+    QString line = QuoteArgument(appDir + "/data/coder") + " -i " + file(".flv");
     switch (profile) {
     case ProfileMp3:
-        line += ".flv" + QString(" -ar ") + audioRate + " -y -ab " + audioBitrate + "k -ac " +
-                channels + " " + T + ".mp3";
+        line += " -ar " + audioRate + " -y -ab " + QuoteArgument(audioBitrateText + "k") + " -ac " +
+                channels + " " + file(".mp3");
         break;
     case ProfileWmv:
-        line += ".flv -vcodec wmv2 -acodec wmav2 -r " + frameRate + " -y -s " + frameSize + " " +
-                T + ".wmv";
+        line += " -vcodec wmv2 -acodec wmav2 -r " + frameRate + " -y -s " + frameSize + " " +
+                file(".wmv");
         break;
     case ProfileMov:
-        line += ".flv" + QString(" -y ") + " -s " + frameSize + " " + T + ".mov";
+        line += QString(" -y ") + " -s " + frameSize + " " + file(".mov");
         break;
     case ProfileMp4:
-        line += ".flv" + QString(" -b ") + videoBitrate + " -y -r " + frameRate + " -s " +
-                frameSize + " " + T + ".mp4";
+        line +=
+            " -b " + videoBitrate + " -y -r " + frameRate + " -s " + frameSize + " " + file(".mp4");
         break;
     case Profile3gp:
-        line += ".flv" + QString(" -b ") + videoBitrate + " -y -r " + frameRate + " -s " +
-                frameSize + " -acodec libamr_nb -ar 8000 -ab " + audioBitrate + " " + T + ".3gp";
+        line += " -b " + videoBitrate + " -y -r " + frameRate + " -s " + frameSize +
+                " -acodec libamr_nb -ar 8000 -ab " + audioBitrate + " " + file(".3gp");
         break;
     case ProfileAvi:
-        line += ".flv" + QString(" -r ") + frameRate + " -y -s " + frameSize + " " + T + ".mpg";
+        line += " -r " + frameRate + " -y -s " + frameSize + " " + file(".mpg");
         break;
     }
     return line;

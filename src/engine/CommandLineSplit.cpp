@@ -9,8 +9,13 @@ QStringList SplitArguments(QStringView text) {
     QString current;
     bool inToken = false;
     bool quoted = false;
-    for (const QChar c : text) {
-        if (c == u'"') {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (quoted && c == u'\\' && (next == u'"' || next == u'\\')) {
+            current.append(next);
+            ++i;
+        } else if (c == u'"') {
             quoted = !quoted;
             inToken = true;
         } else if (c == u' ' && !quoted) {
@@ -30,6 +35,18 @@ QStringList SplitArguments(QStringView text) {
 
 } // namespace
 
+QString QuoteArgument(const QString& value) {
+    if (!value.isEmpty() && !value.contains(u' ') && !value.contains(u'"'))
+        return value;
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : value) {
+        if (c == u'"' || c == u'\\')
+            quoted += u'\\';
+        quoted += c;
+    }
+    return quoted + u'"';
+}
+
 bool IsExistingFile(const QString& path) {
     return QFileInfo(path).isFile();
 }
@@ -38,13 +55,15 @@ SplitCommand SplitCommandLine(const QString& commandLine,
                               const std::function<bool(const QString&)>& isFile) {
     const QString line = commandLine.trimmed();
     if (line.startsWith(u'"')) {
-        const qsizetype close = line.indexOf(u'"', 1);
-        if (close < 0)
-            return {line.mid(1), {}};
-        return {line.mid(1, close - 1), SplitArguments(QStringView(line).mid(close + 1))};
+        QStringList words = SplitArguments(line);
+        const QString program = words.takeFirst();
+        return {program, words};
     }
-    // Try the whole line first, then each shorter start that ends before a blank.
-    for (qsizetype end = line.size(); end > 0; end = line.lastIndexOf(u' ', end - 1)) {
+    // Try the whole line first, then each shorter start that ends before a blank. A quote
+    // belongs to an argument, so the program ends before the first one.
+    const qsizetype firstQuote = line.indexOf(u'"');
+    const qsizetype longest = firstQuote < 0 ? line.size() : line.lastIndexOf(u' ', firstQuote);
+    for (qsizetype end = longest; end > 0; end = line.lastIndexOf(u' ', end - 1)) {
         const QString candidate = line.left(end).trimmed();
         if (!candidate.isEmpty() && isFile(candidate))
             return {candidate, SplitArguments(QStringView(line).mid(end))};

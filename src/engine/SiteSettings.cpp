@@ -1,9 +1,23 @@
 #include "SiteSettings.h"
 
 #include <QFile>
+#include <QUrl>
 
 QString SiteSettingsPath(const QString& appDir) {
     return appDir + QStringLiteral("/site.ini");
+}
+
+bool IsSiteAddress(const QString& value) {
+    // The address is the start of others the program builds and hands to its tools, so it
+    // may hold nothing that could end it early or be read as something else.
+    for (const QChar c : value)
+        if (c.isSpace() || c == u'"' || c == u'\\' || c.category() == QChar::Other_Control)
+            return false;
+    const QUrl url(value, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+           !url.host().isEmpty() && url.userInfo().isEmpty() && !url.hasQuery() &&
+           !url.hasFragment();
 }
 
 SiteSettings ReadSiteSettings(const QString& path) {
@@ -22,12 +36,16 @@ SiteSettings ReadSiteSettings(const QString& path) {
             value.chop(1);
         if (value.isEmpty())
             continue;
-        if (key == QLatin1String("SiteRoot"))
-            settings.SiteRoot = value;
-        else if (key == QLatin1String("FeedbackHost"))
-            settings.FeedbackHost = value;
-        else if (key == QLatin1String("MakerSite"))
-            settings.MakerSite = value;
+        QString* address = key == QLatin1String("SiteRoot")       ? &settings.SiteRoot
+                           : key == QLatin1String("FeedbackHost") ? &settings.FeedbackHost
+                           : key == QLatin1String("MakerSite")    ? &settings.MakerSite
+                                                                  : nullptr;
+        if (!address)
+            continue;
+        if (IsSiteAddress(value))
+            *address = value;
+        else if (!settings.Refused.contains(key))
+            settings.Refused.append(key);
     }
     return settings;
 }

@@ -4,16 +4,23 @@
 // whatever the file does not give.
 
 #include <QString>
+#include <QStringList>
 
 struct SiteSettings {
     QString SiteRoot = QStringLiteral("http://127.0.0.1:8080");
     QString FeedbackHost = QStringLiteral("http://127.0.0.1:8080");
     QString MakerSite = QStringLiteral("http://127.0.0.1:8080");
+    // The keys whose value was not an http(s) address of a host, and so was not taken.
+    QStringList Refused;
 };
+
+// True for an http or https address of a host, with nothing after its path.
+bool IsSiteAddress(const QString& value);
 
 // AppDir + "/site.ini".
 QString SiteSettingsPath(const QString& appDir);
 
 // A missing file gives the built-in values; unknown keys and lines without "=" are passed over,
-// and a trailing "/" is dropped so that the program's paths can be appended as they are.
+// and a trailing "/" is dropped so that the program's paths can be appended as they are. A
+// value that is not a site address keeps the built-in value and is listed in Refused.
 SiteSettings ReadSiteSettings(const QString& path);

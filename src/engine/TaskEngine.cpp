@@ -4,6 +4,7 @@
 #include "HiddenText.h"
 #include "ProcessTable.h"
 #include "TextRules.h"
+#include "ToolCommands.h"
 #include "Tools.h"
 
 #include <QMetaMethod>
@@ -70,10 +71,10 @@ void TaskEngine::OnDocumentComplete(const QString& address) {
     Q_EMIT ProgressValueChanged(psbValue_);
     Q_EMIT ProgressLabelVisibleChanged(true);
     tasks_.SetText(ActiveRow(), TaskList::Status, TaskStatus::Downloading);
-    const QString command =
-        appDir_ + QStringLiteral("/data/") + Tools::DownloaderName + QStringLiteral(" -c -O ") +
-        tasks_.TempName(ActiveRow()) + u' ' + siteRoot_ + QStringLiteral("/get_video?video_id=") +
-        EncodeAddressPart(CurrentVideoId_) + QStringLiteral("&t=") + EncodeAddressPart(token);
+    const QString command = DownloaderCommand(appDir_, tasks_.TempName(ActiveRow()),
+                                              siteRoot_ + QStringLiteral("/get_video?video_id=") +
+                                                  EncodeAddressPart(CurrentVideoId_) +
+                                                  QStringLiteral("&t=") + EncodeAddressPart(token));
     stage_ = Stage::Downloading;
     objDOS_.SetCommandLine(command);
     objDOS_.ExecuteCommand(command, Tools::DownloaderName);

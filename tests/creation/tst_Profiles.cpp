@@ -1,5 +1,6 @@
 // Conversion profiles: which parameters each one enables and presets, and the encoder line.
 
+#include "CommandLineSplit.h"
 #include "ConversionProfiles.h"
 #include "TestClasses.h"
 
@@ -114,7 +115,7 @@ private Q_SLOTS:
             << "{P}/data/coder -i {T}.flv -ar 48000 -y -ab 96k -ac 0 {T}.mp3";
         QTest::newRow("MP3 trimmed, inner blanks kept")
             << 1 << QStringList{"AB=  128 ", "AR= 44 100  "}
-            << "{P}/data/coder -i {T}.flv -ar 44 100 -y -ab 128k -ac 2 {T}.mp3";
+            << "{P}/data/coder -i {T}.flv -ar \"44 100\" -y -ab 128k -ac 2 {T}.mp3";
         QTest::newRow("WMV ignores the audio bitrate")
             << 2 << QStringList{"AB=256"}
             << "{P}/data/coder -i {T}.flv -vcodec wmv2 -acodec wmav2 -r 25.0 -y -s 320x240 "
@@ -150,8 +151,48 @@ private Q_SLOTS:
         for (const QString& edit : edits)
             Override(params, edit);
 
-        expected.replace("{P}", appDir).replace("{T}", tempBase);
+        // The program's folder holds a blank, so its path is quoted.
+        expected.replace("{P}/data/coder", "\"" + appDir + "/data/coder\"")
+            .replace("{T}", tempBase);
         QCOMPARE(BuildEncoderCommand(profile, appDir, tempBase, params), expected);
+    }
+
+    // Whatever a value holds, the split line gives it back as one argument in its place.
+    void everyValueReachesTheEncoderWhole_data() {
+        QTest::addColumn<QString>("appDir");
+        QTest::addColumn<QString>("tempBase");
+        QTest::addColumn<QString>("frameSize");
+
+        QTest::newRow("plain") << "/opt/vidlark"
+                               << "/tmp/dl/1_2_3"
+                               << "320x240";
+        QTest::newRow("size typed with options and a path") << "/opt/vidlark"
+                                                            << "/tmp/dl/1_2_3"
+                                                            << "320x240 -t 1 /home/u/x.mp4";
+        QTest::newRow("blanks, quotes and other letters in the folders")
+            << R"(/home/Ann "Lee"/app)"
+            << "/home/Ann Lee/.cache/Über \\ \"q\"/1_2_3"
+            << "-t";
+        QTest::newRow("empty value") << "/opt/vidlark"
+                                     << "/tmp/dl/1_2_3"
+                                     << "";
+    }
+
+    void everyValueReachesTheEncoderWhole() {
+        QFETCH(QString, appDir);
+        QFETCH(QString, tempBase);
+        QFETCH(QString, frameSize);
+        ProfileParams params = InitialParams();
+        ApplyProfile(ProfileAvi, params);
+        params[ParamSize].text = frameSize;
+
+        const QString coder = appDir + "/data/coder";
+        const SplitCommand split =
+            SplitCommandLine(BuildEncoderCommand(ProfileAvi, appDir, tempBase, params),
+                             [&](const QString& path) { return path == coder; });
+        QCOMPARE(split.program, coder);
+        QCOMPARE(split.arguments, (QStringList{"-i", tempBase + ".flv", "-r", "25.0", "-y", "-s",
+                                               frameSize, tempBase + ".mpg"}));
     }
 
     void workedExample() {

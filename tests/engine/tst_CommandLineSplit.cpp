@@ -8,6 +8,8 @@ class TestCommandLineSplit : public QObject {
 private Q_SLOTS:
     void splitsProgramAndArguments_data();
     void splitsProgramAndArguments();
+    void quotedValuesComeBackUnchanged_data();
+    void quotedValuesComeBackUnchanged();
 };
 
 void TestCommandLineSplit::splitsProgramAndArguments_data() {
@@ -49,6 +51,35 @@ void TestCommandLineSplit::splitsProgramAndArguments() {
         SplitCommandLine(line, [&](const QString& path) { return existing.contains(path); });
     QCOMPARE(split.program, program);
     QCOMPARE(split.arguments, arguments);
+}
+
+void TestCommandLineSplit::quotedValuesComeBackUnchanged_data() {
+    QTest::addColumn<QString>("value");
+    QTest::newRow("plain") << "/tmp/a.flv";
+    QTest::newRow("blank") << "/home/Ann Lee/.cache/vidlark/tmpDownload/1_2.flv";
+    QTest::newRow("options after a blank") << "http://host/ -O /home/u/x";
+    QTest::newRow("quotes") << R"(say "hi")";
+    QTest::newRow("backslashes, before a quote and at the end") << R"(a\b\"c\)";
+    QTest::newRow("lone quote") << R"(")";
+    QTest::newRow("other letters and a run of blanks") << "Über  größe 動画";
+    QTest::newRow("leading dash") << "-t";
+    QTest::newRow("empty") << "";
+}
+
+// A value written with QuoteArgument, between others and in the program's place, is split
+// back into exactly itself.
+void TestCommandLineSplit::quotedValuesComeBackUnchanged() {
+    QFETCH(QString, value);
+    const QString line = "/usr/bin/wg -O " + QuoteArgument(value) + " " + QuoteArgument(value);
+    const SplitCommand split =
+        SplitCommandLine(line, [](const QString& path) { return path == "/usr/bin/wg"; });
+    QCOMPARE(split.program, "/usr/bin/wg");
+    QCOMPARE(split.arguments, (QStringList{"-O", value, value}));
+
+    const SplitCommand asProgram = SplitCommandLine(QuoteArgument("/opt/" + value + "/wg") + " -c",
+                                                    [](const QString&) { return false; });
+    QCOMPARE(asProgram.program, "/opt/" + value + "/wg");
+    QCOMPARE(asProgram.arguments, QStringList{"-c"});
 }
 
 QObject* NewCommandLineSplitTest() {

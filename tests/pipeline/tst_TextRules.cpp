@@ -214,17 +214,29 @@ void TestTextRules::siteSettings_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("siteRoot");
     QTest::addColumn<QString>("feedbackHost");
+    QTest::addColumn<QStringList>("refused");
     const SiteSettings builtIn;
     QTest::newRow("all three") << QByteArray("SiteRoot=http://127.0.0.1:5000\n"
                                              "FeedbackHost=http://127.0.0.1:5001/\n"
                                              "MakerSite=http://127.0.0.1:5002\n")
                                << "http://127.0.0.1:5000"
-                               << "http://127.0.0.1:5001";
+                               << "http://127.0.0.1:5001" << QStringList{};
     QTest::newRow("CR LF, blanks, unknown keys")
         << QByteArray("# local\r\nOther=1\r\n SiteRoot = http://127.0.0.1:7 \r\n")
-        << "http://127.0.0.1:7" << builtIn.FeedbackHost;
+        << "http://127.0.0.1:7" << builtIn.FeedbackHost << QStringList{};
     QTest::newRow("empty value keeps the built-in one")
-        << QByteArray("SiteRoot=\n") << builtIn.SiteRoot << builtIn.FeedbackHost;
+        << QByteArray("SiteRoot=\n") << builtIn.SiteRoot << builtIn.FeedbackHost << QStringList{};
+    QTest::newRow("https with a path")
+        << QByteArray("SiteRoot=HTTPS://videos.example.org:8443/app/\n")
+        << "HTTPS://videos.example.org:8443/app" << builtIn.FeedbackHost << QStringList{};
+    QTest::newRow("options after the address are refused")
+        << QByteArray("SiteRoot=http://host/ -O /home/u/x\nFeedbackHost=http://127.0.0.1:9\n")
+        << builtIn.SiteRoot << "http://127.0.0.1:9" << QStringList{"SiteRoot"};
+    QTest::newRow("not http, no host, a query, a quote")
+        << QByteArray("SiteRoot=file:///etc\nFeedbackHost=http://\nMakerSite=http://h/?a=1\n"
+                      "SiteRoot=http://h\"x\n")
+        << builtIn.SiteRoot << builtIn.FeedbackHost
+        << QStringList{"SiteRoot", "FeedbackHost", "MakerSite"};
 }
 
 void TestTextRules::siteSettings() {
@@ -240,6 +252,7 @@ void TestTextRules::siteSettings() {
     const SiteSettings settings = ReadSiteSettings(file.fileName());
     QCOMPARE(settings.SiteRoot, siteRoot);
     QCOMPARE(settings.FeedbackHost, feedbackHost);
+    QTEST(settings.Refused, "refused");
 }
 
 QTEST_GUILESS_MAIN(TestTextRules)
