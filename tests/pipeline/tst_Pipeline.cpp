@@ -1,13 +1,9 @@
 // Whole tasks through the engine, in-process: the local site answers the lookup, the real wget
 // behind data/wg downloads and the real adapter behind data/coder converts.
 
-#include "AppPaths.h"
-#include "ConversionProfiles.h"
-#include "LocalSite.h"
+#include "PipelineFixture.h"
 #include "ProcessTable.h"
 #include "ScriptedPrompter.h"
-#include "TaskEngine.h"
-#include "TempBase.h"
 
 #include <QDateTime>
 #include <QSignalSpy>
@@ -16,81 +12,7 @@
 
 #include <memory>
 
-namespace {
-
-const QString Short = QStringLiteral("Q2xV9dLm4bA");   // 3 s
-const QString Mp4 = QStringLiteral("h7Rk-2pWq0E");     // 5 s, served as MP4
-const QString Twelve = QStringLiteral("mB3aF6uJx9Q");  // 12 s
-const QString Dropped = QStringLiteral("Zt5_nY8cK1s"); // the site drops it once
-const QString Slow = QStringLiteral("P4nG2xR7jUa");    // throttled
-const QString Hanging = QStringLiteral("HangHangHan"); // its lookup never answers
-const QString Unknown = QStringLiteral("NoSuchVideo");
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-QString Watch(const LocalSite& site, const QString& id) {
-    return site.Root() + "/watch?v=" + id;
-}
-
-QByteArray Content(const LocalSite& site, const QString& id) {
-    return ReadAll(site.SourceFile(id));
-}
-
-QStringList TempDirEntries() {
-    return QDir(TempDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-int ProcessesNamed(const QString& name) {
-    int count = 0;
-    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
-        if (ReadAll("/proc/" + pid + "/comm").trimmed() == name.toUtf8())
-            ++count;
-    }
-    return count;
-}
-
-// The container ffprobe finds in a file.
-QString FormatOf(const QString& path) {
-    QProcess probe;
-    probe.start("ffprobe", {"-v", "error", "-show_entries", "format=format_name", "-of",
-                            "default=noprint_wrappers=1:nokey=1", path});
-    probe.waitForFinished(20000);
-    return QString::fromUtf8(probe.readAllStandardOutput()).trimmed();
-}
-
-// Everything the engine shows while it runs, as the windows would see it.
-struct Watcher {
-    explicit Watcher(TaskEngine& engine) {
-        QObject::connect(&engine.Tasks(), &QAbstractItemModel::dataChanged, &context,
-                         [this, &engine] {
-                             const QString status = engine.Tasks().Text(0, TaskList::Status);
-                             if (statuses.isEmpty() || statuses.last() != status)
-                                 statuses.append(status);
-                         });
-        QObject::connect(&engine, &TaskEngine::ProgressValueChanged, &context,
-                         [this](double value) { highest = std::max(highest, value); });
-        QObject::connect(&engine, &TaskEngine::ProgressLabelChanged, &context,
-                         [this](const QString& text) { labels.append(text); });
-        QObject::connect(&engine, &TaskEngine::ProgressWidthChanged, &context,
-                         [this](int twips) { widths.append(twips); });
-    }
-    QObject context;
-    QStringList statuses;
-    QStringList labels;
-    QList<int> widths;
-    double highest = 0;
-};
-
-} // namespace
+using namespace pipeline;
 
 class TestPipeline : public QObject {
     Q_OBJECT
@@ -111,12 +33,9 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<TaskEngine> NewEngine(const QString& appDir);
-    // Appends a task as the add-task dialog does, at `moment`, and enables Timer1.
-    // The encoder line names `appDir` (the tests' AppDir when empty).
+    // A task of the tests' AppDir, or of `appDir`.
     void Queue(TaskEngine& engine, const QString& target, const QString& id, int profile,
                const QDateTime& moment = QDateTime::currentDateTime(), const QString& appDir = {});
-    // Waits until `count` tasks have left the list; their statuses, in order.
-    QStringList WaitForEnds(QSignalSpy& ended, int count, int timeoutMs = 60000);
 
     std::unique_ptr<LocalSite> site_;
     QString appDir_;
@@ -156,31 +75,8 @@ std::unique_ptr<TaskEngine> TestPipeline::NewEngine(const QString& appDir) {
 
 void TestPipeline::Queue(TaskEngine& engine, const QString& target, const QString& id, int profile,
                          const QDateTime& moment, const QString& appDir) {
-    TaskList& tasks = engine.Tasks();
-    const QString tempBase = MakeTempBase(TempDir(), moment, [&tasks](const QString& base) {
-        for (int row = 0; row < tasks.Count(); ++row) {
-            if (tasks.TempName(row) == base + ".flv")
-                return true;
-        }
-        return false;
-    });
-    ProfileParams params = InitialParams();
-    ApplyProfile(profile, params);
-    tasks.Append(
-        target, Watch(*site_, id) + "&feature=related", tempBase + ".flv",
-        BuildEncoderCommand(profile, appDir.isEmpty() ? appDir_ : appDir, tempBase, params));
-    engine.EnableTimer1();
-}
-
-QStringList TestPipeline::WaitForEnds(QSignalSpy& ended, int count, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (ended.size() < count && clock.elapsed() < timeoutMs)
-        ended.wait(int(timeoutMs - clock.elapsed()));
-    QStringList statuses;
-    for (const QList<QVariant>& call : ended)
-        statuses.append(call.at(1).toString());
-    return statuses;
+    pipeline::Queue(engine, *site_, appDir.isEmpty() ? appDir_ : appDir, target, id, profile,
+                    moment);
 }
 
 void TestPipeline::unconvertedTaskArrivesWhole_data() {
@@ -196,7 +92,7 @@ void TestPipeline::unconvertedTaskArrivesWhole() {
     QFETCH(QString, name);
     const QString target = targets_.filePath(name);
     if (name.startsWith("old"))
-        WriteAll(target, "an older file");
+        QVERIFY(WriteAll(target, "an older file"));
     auto engine = NewEngine(appDir_);
     Watcher watcher(*engine);
     QSignalSpy ended(engine.get(), &TaskEngine::TaskEnded);
@@ -316,7 +212,7 @@ void TestPipeline::failedTaskLeavesTargetAlone() {
     if (withEncoder)
         QVERIFY(QFile::link(appDir_ + "/data/coder", appDir.filePath("data/coder")));
     const QString target = targets_.filePath(QString("kept-%1.mp3").arg(QTest::currentDataTag()));
-    WriteAll(target, "the user's own file");
+    QVERIFY(WriteAll(target, "the user's own file"));
     const QString next = targets_.filePath("next.flv");
 
     auto engine = NewEngine(appDir.path());
