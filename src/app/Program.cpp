@@ -82,8 +82,8 @@ void Program::SetStartupSteps() {
     // A download folder that cannot be made private is caught again when a task is queued.
     startup_.Set(StartupStep::TempFolder, [] { EnsureTempDir(); });
     startup_.Set(StartupStep::StaleTools, [] {
-        KillProcessesByName(Tools::DownloaderName);
-        KillProcessesByName(Tools::EncoderName);
+        KillProcessesByName(Tools::DownloaderName, Tools::DownloaderPath());
+        KillProcessesByName(Tools::EncoderName, Tools::EncoderPath());
     });
     // A start by the browser asks the window to close, which only hides it.
     startup_.Set(StartupStep::StartArgument, [this] {
@@ -103,8 +103,8 @@ void Program::SetStartupSteps() {
 
 void Program::SetShutdownSteps() {
     shutdown_.Set(ShutdownStep::StopTools, [] {
-        KillProcessesByName(Tools::DownloaderName);
-        KillProcessesByName(Tools::EncoderName);
+        KillProcessesByName(Tools::DownloaderName, Tools::DownloaderPath());
+        KillProcessesByName(Tools::EncoderName, Tools::EncoderPath());
     });
     shutdown_.Set(ShutdownStep::StartSweeper, [] { StartDetached(Tools::SweeperPath()); });
     shutdown_.Set(ShutdownStep::EndProcess, [] { EndProcessNow(); });

@@ -3,10 +3,13 @@
 #include "CommandLineSplit.h"
 #include "ProcessTable.h"
 #include "Prompter.h"
+#include "ToolEnvironment.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cerrno>
@@ -21,6 +24,9 @@ constexpr int ReadBudgetMilliseconds = 20;
 
 // A roomy pipe lets a fast tool write ahead between two polls instead of blocking on us.
 constexpr int PipeBytes = 1 << 20;
+
+// The kernel keeps this much of a command name.
+constexpr int CommandNameLength = 15;
 
 } // namespace
 
@@ -58,14 +64,24 @@ void DOSOutputs::ExecuteCommand(const QString& commandLine, const QString& cmdNa
 
     running_ = true;
     watchedName_ = cmdName;
+    exit_ = {};
     outputs_.clear();
     decoder_.resetState();
 
     const SplitCommand command = SplitCommandLine(commandLine_);
+    // Only processes running this very program count as the tool, wherever they came from.
+    watchedProgram_ = command.program.contains(u'/')
+                          ? command.program
+                          : QStandardPaths::findExecutable(command.program);
+    startedIsWatched_ = QFileInfo(command.program)
+                            .fileName()
+                            .left(CommandNameLength)
+                            .compare(cmdName.left(CommandNameLength), Qt::CaseInsensitive) == 0;
     auto* process = new QProcess(this);
     process_ = process;
     process->setProgram(command.program);
     process->setArguments(command.arguments);
+    process->setProcessEnvironment(ToolEnvironment());
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
     process->setStandardErrorFile(QProcess::nullDevice());
@@ -89,10 +105,14 @@ void DOSOutputs::ExecuteCommand(const QString& commandLine, const QString& cmdNa
     // The tool may outlive its run (when it is not the process watched); it is reaped when it
     // ends. Its end is looked at right away rather than at the next tick: the end rule by name
     // still decides.
-    connect(process, &QProcess::finished, this, [this, process] {
-        if (process == process_ && running_)
-            QTimer::singleShot(0, this, &DOSOutputs::Poll);
-    });
+    connect(process, &QProcess::finished, this,
+            [this, process](int exitCode, QProcess::ExitStatus status) {
+                if (process != process_ || !running_)
+                    return;
+                exit_.signalled = status == QProcess::CrashExit;
+                exit_.code = exit_.signalled ? 0 : exitCode;
+                QTimer::singleShot(0, this, &DOSOutputs::Poll);
+            });
     connect(process, &QProcess::finished, process, &QObject::deleteLater);
     process->start();
     close(writeEnd);
@@ -104,7 +124,10 @@ void DOSOutputs::Poll() {
     if (!alive || !running_)
         return;
     if (result == ReadResult::Nothing) {
-        if (IsProcessRunning(watchedName_))
+        // The started tool's end is known only once it is reaped; until then it counts as
+        // running even when the process table no longer shows it.
+        if ((startedIsWatched_ && process_ && process_->state() != QProcess::NotRunning) ||
+            IsProcessRunning(watchedName_, watchedProgram_))
             return;
         // Whatever the tool wrote just before it ended is still in the pipe.
         ReadWaiting();
@@ -139,6 +162,13 @@ DOSOutputs::ReadResult DOSOutputs::ReadWaiting() {
             break;
     }
     return result;
+}
+
+void DOSOutputs::EndTool() {
+    if (!running_)
+        return;
+    exit_.endedByUs = true;
+    KillProcessesByName(watchedName_, watchedProgram_);
 }
 
 void DOSOutputs::Fail(const QString& message) {

@@ -2,8 +2,12 @@
 // Runs one console tool at a time with its standard output and error in one pipe and no input,
 // and hands its output to the owner as it comes. ExecuteCommand returns at once; a 50 ms poll
 // then reads whatever waits in the pipe, raising ReceiveOutputs once per chunk of at most
-// 1024 bytes. The run is over at the first poll that finds the pipe empty while no process of
-// the watched name runs, whoever started it: then CommandOver is raised, once.
+// 1024 bytes. The run is over at the first poll that finds the pipe empty, the started tool
+// gone and no other process of the watched name running the same program, whoever started it:
+// then CommandOver is raised, once, and LastExit tells how the started tool ended. Tools run
+// with their messages in English (ToolEnvironment).
+
+#include "ToolExit.h"
 
 #include <QObject>
 #include <QPointer>
@@ -31,10 +35,17 @@ public:
 
     bool IsRunning() const { return running_; }
 
+    // How the tool of the last finished run ended.
+    const ToolExit& LastExit() const { return exit_; }
+
     // Starts `commandLine` (the stored one when it is empty) and watches the processes named
     // `cmdName`. When the tool cannot be started, a message goes through the prompter,
     // StartFailed follows and no CommandOver comes. A call during a run is ignored.
     void ExecuteCommand(const QString& commandLine, const QString& cmdName);
+
+    // Ends the processes of the running tool; the run then ends as usual, with LastExit saying
+    // that we ended it.
+    void EndTool();
 
 Q_SIGNALS:
     void ReceiveOutputs(const QString& CommandOutputs);
@@ -55,6 +66,9 @@ private:
     QString commandLine_;
     QString outputs_;
     QString watchedName_;
+    QString watchedProgram_;
+    bool startedIsWatched_ = false;
+    ToolExit exit_;
     QStringDecoder decoder_;
     QPointer<QProcess> process_;
     int readEnd_ = -1;

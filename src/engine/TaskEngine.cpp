@@ -2,9 +2,9 @@
 
 #include "AppPaths.h"
 #include "HiddenText.h"
-#include "ProcessTable.h"
 #include "TextRules.h"
 #include "ToolCommands.h"
+#include "ToolFailures.h"
 #include "Tools.h"
 
 #include <QMetaMethod>
@@ -76,6 +76,11 @@ void TaskEngine::OnDocumentComplete(const QString& address) {
                                                   EncodeAddressPart(CurrentVideoId_) +
                                                   QStringLiteral("&t=") + EncodeAddressPart(token));
     stage_ = Stage::Downloading;
+    // The folder may have been swapped for a link since the task was queued.
+    if (!EnsureTempDir()) {
+        EndTask({}, TempDirFailure());
+        return;
+    }
     objDOS_.SetCommandLine(command);
     objDOS_.ExecuteCommand(command, Tools::DownloaderName);
 }
@@ -103,7 +108,7 @@ void TaskEngine::RemoveSelectedTask(int row) {
     // A first row that is still waiting (the last task's sound is playing) is not running yet.
     if (row == 0 && tasks_.Text(0, TaskList::Status) != TaskStatus::Awaiting) {
         // The downloader's end finishes the task with what has arrived; a conversion goes on.
-        KillProcessesByName(Tools::DownloaderName);
+        objDOS_.EndTool();
         return;
     }
     tasks_.RemoveAt(row);

@@ -1,9 +1,11 @@
 // The download and conversion stages of the task runner: tool output turned into progress, and
 // the end of each tool turned into the next step or the delivery.
 
+#include "AppPaths.h"
 #include "Delivery.h"
 #include "TaskEngine.h"
 #include "TextRules.h"
+#include "ToolFailures.h"
 #include "Tools.h"
 
 void TaskEngine::OnDownloadOutput(const QString& chunk) {
@@ -23,9 +25,19 @@ void TaskEngine::OnDownloadOver() {
     if (stage_ != Stage::Downloading)
         return;
     ResolvePending_ = false;
+    // A downloader that gave up leaves a part of the file: that is a failure, not a result.
+    // A download the user stopped with Remove is delivered as far as it came.
+    if (objDOS_.LastExit().Failed()) {
+        EndTask({}, DownloaderFailure(objDOS_.LastExit()));
+        return;
+    }
     Q_EMIT ProgressLabelChanged(QStringLiteral("<->"));
     const QString shell = tasks_.Shell(ActiveRow());
     if (shell != QLatin1String("None")) {
+        if (!EnsureTempDir()) {
+            EndTask({}, TempDirFailure());
+            return;
+        }
         stage_ = Stage::Converting;
         ffmpegDOS_.SetCommandLine(shell);
         tasks_.SetText(ActiveRow(), TaskList::Status, TaskStatus::Converting);
@@ -51,6 +63,11 @@ void TaskEngine::OnConversionOutput(const QString& chunk) {
 void TaskEngine::OnConversionOver() {
     if (stage_ != Stage::Converting)
         return;
+    if (ffmpegDOS_.LastExit().Failed()) {
+        DurationSeconds_ = 0;
+        EndTask({}, EncoderFailure(ffmpegDOS_.LastExit(), ffmpegDOS_.Outputs()));
+        return;
+    }
     tasks_.SetText(ActiveRow(), TaskList::Status, TaskStatus::Moving);
     const QString target = tasks_.Text(ActiveRow(), TaskList::FilePath);
     DurationSeconds_ = 0;

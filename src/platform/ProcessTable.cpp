@@ -5,6 +5,7 @@
 #include <QList>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -30,31 +31,56 @@ bool ReadRealUid(pid_t pid, uid_t& uid) {
     return false;
 }
 
-// True for a live process of the current user whose command name is `wanted`.
-bool Matches(pid_t pid, const QByteArray& wanted) {
+// The file a process runs, or a program file, as the file system knows it: two paths (links,
+// another route to the same folder) name the same program exactly when these agree.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool valid = false;
+
+    bool operator==(const FileIdentity& other) const {
+        return valid && other.valid && device == other.device && inode == other.inode;
+    }
+};
+
+FileIdentity IdentityOf(const QByteArray& path) {
+    struct stat info {};
+    if (stat(path.constData(), &info) != 0)
+        return {};
+    return {info.st_dev, info.st_ino, true};
+}
+
+struct Wanted {
+    QByteArray name;
+    FileIdentity program;
+};
+
+Wanted WantedFor(const QString& name, const QString& program) {
+    return {name.toLocal8Bit().left(CommandNameLength).toLower(),
+            IdentityOf(QFile::encodeName(program))};
+}
+
+// True for a live process of the current user with the wanted command name and program.
+bool Matches(pid_t pid, const Wanted& wanted) {
     // "pid (name) state ...": the name itself may hold blanks and parentheses.
     const QByteArray stat = ReadProcFile(pid, "stat");
     const qsizetype open = stat.indexOf('(');
     const qsizetype close = stat.lastIndexOf(')');
     if (open < 0 || close < open || close + 2 >= stat.size())
         return false;
-    if (stat.mid(open + 1, close - open - 1).toLower() != wanted)
+    if (stat.mid(open + 1, close - open - 1).toLower() != wanted.name)
         return false;
     const char state = stat.at(close + 2);
     if (state == 'Z' || state == 'X' || state == 'x')
         return false;
     uid_t uid = 0;
-    return ReadRealUid(pid, uid) && uid == getuid();
+    return ReadRealUid(pid, uid) && uid == getuid() &&
+           IdentityOf(QByteArray("/proc/") + QByteArray::number(pid) + "/exe") == wanted.program;
 }
 
-QByteArray Wanted(const QString& name) {
-    return name.toLocal8Bit().left(CommandNameLength).toLower();
-}
-
-QList<pid_t> MatchingProcesses(const QString& name) {
-    const QByteArray wanted = Wanted(name);
+QList<pid_t> MatchingProcesses(const Wanted& wanted) {
     QList<pid_t> found;
-    if (wanted.isEmpty())
+    if (wanted.name.isEmpty() || !wanted.program.valid)
         return found;
     const QStringList pids =
         QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
@@ -69,7 +95,7 @@ QList<pid_t> MatchingProcesses(const QString& name) {
 
 // Pins the process down before checking it again, so that a number reused by a newer process
 // in the meantime never ends the wrong one.
-void KillIfStillMatching(pid_t pid, const QByteArray& wanted) {
+void KillIfStillMatching(pid_t pid, const Wanted& wanted) {
     const int handle = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
     if (Matches(pid, wanted)) {
         if (handle >= 0)
@@ -83,12 +109,12 @@ void KillIfStillMatching(pid_t pid, const QByteArray& wanted) {
 
 } // namespace
 
-bool IsProcessRunning(const QString& name) {
-    return !MatchingProcesses(name).isEmpty();
+bool IsProcessRunning(const QString& name, const QString& program) {
+    return !MatchingProcesses(WantedFor(name, program)).isEmpty();
 }
 
-void KillProcessesByName(const QString& name) {
-    const QByteArray wanted = Wanted(name);
-    for (const pid_t pid : MatchingProcesses(name))
+void KillProcessesByName(const QString& name, const QString& program) {
+    const Wanted wanted = WantedFor(name, program);
+    for (const pid_t pid : MatchingProcesses(wanted))
         KillIfStillMatching(pid, wanted);
 }

@@ -21,6 +21,9 @@ private Q_SLOTS:
     void startFailures_data();
     void startFailures();
     void burstIsNotThrottled();
+    void toldHowTheToolEnded_data();
+    void toldHowTheToolEnded();
+    void toolsSpeakEnglish();
 
 private:
     // Runs `commandLine` watching `name` and waits for the end of the run.
@@ -108,7 +111,7 @@ void TestDOSOutputs::sameNameKeepsRunAlive() {
     QProcess other;
     other.start(tool, {"hold"});
     QVERIFY(other.waitForStarted());
-    QTRY_VERIFY(IsProcessRunning("vlt-shared"));
+    QTRY_VERIFY(IsProcessRunning("vlt-shared", tool));
 
     DOSOutputs runner(nullptr);
     QSignalSpy received(&runner, &DOSOutputs::ReceiveOutputs);
@@ -125,10 +128,11 @@ void TestDOSOutputs::sameNameKeepsRunAlive() {
 void TestDOSOutputs::endingByNameEndsRun() {
     DOSOutputs runner(nullptr);
     QSignalSpy over(&runner, &DOSOutputs::CommandOver);
-    runner.ExecuteCommand(tools_.Link("vlt-ended") + " hold", "vlt-ended");
-    QTRY_VERIFY(IsProcessRunning("vlt-ended"));
+    const QString tool = tools_.Link("vlt-ended");
+    runner.ExecuteCommand(tool + " hold", "vlt-ended");
+    QTRY_VERIFY(IsProcessRunning("vlt-ended", tool));
     QVERIFY(runner.IsRunning());
-    KillProcessesByName("vlt-ended");
+    KillProcessesByName("vlt-ended", tool);
     QVERIFY(over.wait());
     QCOMPARE(over.size(), 1);
 }
@@ -173,6 +177,59 @@ void TestDOSOutputs::burstIsNotThrottled() {
     QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed()) + " ms"));
     QVERIFY(runner.Outputs() == QString::fromStdString(BurstText(Bytes)));
     QVERIFY(LargestChunkBytes(Chunks(received)) <= DOSOutputs::ChunkSize);
+}
+
+void TestDOSOutputs::toldHowTheToolEnded_data() {
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("ender"); // "", "someone else" or "us"
+    QTest::addColumn<bool>("signalled");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("failed");
+    QTest::newRow("success") << "exit 0"
+                             << "" << false << 0 << false;
+    QTest::newRow("gave up") << "exit 8"
+                             << "" << false << 8 << true;
+    QTest::newRow("ended by someone else") << "hold"
+                                           << "someone else" << true << 0 << true;
+    QTest::newRow("ended by us") << "hold"
+                                 << "us" << true << 0 << false;
+}
+
+void TestDOSOutputs::toldHowTheToolEnded() {
+    QFETCH(QString, arguments);
+    QFETCH(QString, ender);
+    const QString tool = tools_.Link("vlt-exit");
+    DOSOutputs runner(nullptr);
+    QSignalSpy over(&runner, &DOSOutputs::CommandOver);
+    runner.ExecuteCommand(tool + " " + arguments, "vlt-exit");
+    if (!ender.isEmpty()) {
+        QTRY_VERIFY(IsProcessRunning("vlt-exit", tool));
+        if (ender == "us")
+            runner.EndTool();
+        else
+            KillProcessesByName("vlt-exit", tool);
+    }
+    QVERIFY(over.wait());
+    QTEST(runner.LastExit().signalled, "signalled");
+    QTEST(runner.LastExit().code, "code");
+    QTEST(runner.LastExit().Failed(), "failed");
+    QCOMPARE(runner.LastExit().endedByUs, ender == "us");
+}
+
+// The runner reads what tools print, so they print it in English, whatever the user's
+// language; the rest of the user's locale stays.
+void TestDOSOutputs::toolsSpeakEnglish() {
+    const QByteArray saved = qgetenv("LC_ALL");
+    const QByteArray savedLanguage = qgetenv("LANGUAGE");
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    qputenv("LANGUAGE", "de:fr");
+    DOSOutputs runner(nullptr);
+    const bool ended = RunToEnd(
+        runner, tools_.Link("vlt-env") + " env LC_ALL LC_MESSAGES LC_CTYPE LANGUAGE", "vlt-env");
+    qputenv("LC_ALL", saved);
+    qputenv("LANGUAGE", savedLanguage);
+    QVERIFY(ended);
+    QCOMPARE(runner.Outputs(), "[-][C][de_DE.UTF-8][-]\n");
 }
 
 QObject* NewDOSOutputsTest() {

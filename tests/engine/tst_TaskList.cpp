@@ -104,18 +104,23 @@ void TestTaskList::removeSelectedTask() {
     QFETCH(int, selected);
     QFETCH(bool, downloaderEnded);
     QFETCH(QList<int>, remaining);
-    QProcess downloader;
-    downloader.start(tools_.Link("wg"), {"hold"});
-    QVERIFY(downloader.waitForStarted());
-    QTRY_VERIFY(IsProcessRunning("wg"));
-
     ScriptedPrompter prompter;
     TaskEngine engine(&prompter);
+    const QString downloader = tools_.Link("wg");
+    engine.objDOS().ExecuteCommand(downloader + " hold", "wg");
+    QTRY_VERIFY(IsProcessRunning("wg", downloader));
     AppendNumbered(engine.Tasks(), 3);
     engine.Tasks().SetText(0, TaskList::Status, TaskStatus::Downloading);
     engine.RemoveSelectedTask(selected);
 
-    QCOMPARE(downloader.waitForFinished(downloaderEnded ? 5000 : 300), downloaderEnded);
+    if (downloaderEnded) {
+        QTRY_VERIFY(!engine.objDOS().IsRunning());
+        QVERIFY(engine.objDOS().LastExit().endedByUs);
+    } else {
+        QTest::qWait(300);
+        QVERIFY(IsProcessRunning("wg", downloader));
+        engine.objDOS().EndTool();
+    }
     QCOMPARE(RemainingNumbers(engine.Tasks()), remaining);
     QCOMPARE(engine.Tasks().Text(0, TaskList::Status), TaskStatus::Downloading);
     QVERIFY(prompter.shown.isEmpty());

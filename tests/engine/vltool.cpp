@@ -7,6 +7,8 @@
 //   both           "out" on standard output, then "err" on standard error
 //   args A...      each argument in brackets
 //   split          1023 "x" and a two-byte character across the chunk boundary
+//   exit CODE      "ending" and then the exit code CODE
+//   env NAME...    each variable's value in brackets, "-" for an unset one
 
 #include "BurstText.h"
 
@@ -49,6 +51,16 @@ int main(int argc, char* argv[]) {
         std::string text;
         for (int i = 2; i < argc; ++i)
             text += std::string("[") + argv[i] + "]";
+        WriteAll(1, text + "\n");
+    } else if (mode == "exit" && argc > 2) {
+        WriteAll(1, "ending\n");
+        return std::atoi(argv[2]);
+    } else if (mode == "env") {
+        std::string text;
+        for (int i = 2; i < argc; ++i) {
+            const char* value = std::getenv(argv[i]);
+            text += std::string("[") + (value ? value : "-") + "]";
+        }
         WriteAll(1, text + "\n");
     } else if (mode == "split") {
         WriteAll(1, std::string(1023, 'x') + "\xc3\xa9\n");

@@ -60,8 +60,8 @@ void TestPipeline::init() {
 }
 
 void TestPipeline::cleanup() {
-    KillProcessesByName("wg");
-    KillProcessesByName("coder");
+    KillProcessesByName("wg", appDir_ + "/data/wg");
+    KillProcessesByName("coder", appDir_ + "/data/coder");
     QDir(TempDir()).removeRecursively();
     EnsureTempDir();
 }
@@ -181,7 +181,7 @@ void TestPipeline::removingFirstRowDeliversPartialDownload() {
     QVERIFY(!partial.isEmpty());
     QVERIFY(partial.size() < site_->Video(Slow).bytes);
     QVERIFY(Content(*site_, Slow).startsWith(partial));
-    QVERIFY(!IsProcessRunning("wg"));
+    QVERIFY(!IsProcessRunning("wg", appDir_ + "/data/wg"));
 }
 
 void TestPipeline::failedTaskLeavesTargetAlone_data() {
@@ -190,10 +190,12 @@ void TestPipeline::failedTaskLeavesTargetAlone_data() {
     QTest::addColumn<bool>("withEncoder");
     QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("message");
-    QTest::newRow("unknown id") << Unknown << int(ProfileNone) << true << "empty"
+    // The site answers 404: the downloader's own verdict is the reason.
+    QTest::newRow("unknown id") << Unknown << int(ProfileNone) << true << "answered with an error"
                                 << "";
-    QTest::newRow("unknown id, converted") << Unknown << int(ProfileMp3) << true << "no file"
-                                           << "";
+    QTest::newRow("unknown id, converted")
+        << Unknown << int(ProfileMp3) << true << "answered with an error"
+        << "";
     QTest::newRow("missing encoder") << Short << int(ProfileMp3) << false << "encoder"
                                      << "File or command not found";
     QTest::newRow("lookup never answers") << Hanging << int(ProfileNone) << true << "did not answer"

@@ -2,6 +2,7 @@
 #include "ProcessTable.h"
 #include "SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,6 +56,11 @@ uint Mode(const QString& path) {
     return lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
+// The program the forked children run: this test itself.
+QString Self() {
+    return QCoreApplication::applicationFilePath();
+}
+
 } // namespace
 
 class TestPlatform : public QObject {
@@ -84,32 +90,41 @@ void TestPlatform::init() {
 void TestPlatform::findsAndEndsByName_data() {
     QTest::addColumn<QString>("started");
     QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("program");
     QTest::addColumn<bool>("found");
     QTest::newRow("same name") << "vlp-name"
-                               << "vlp-name" << true;
+                               << "vlp-name" << Self() << true;
+    QTest::newRow("same name, another program") << "vlp-name"
+                                                << "vlp-name"
+                                                << "/bin/sh" << false;
+    QTest::newRow("same name, no program file") << "vlp-name"
+                                                << "vlp-name"
+                                                << "/nonexistent/wg" << false;
     QTest::newRow("other letter case") << "vlp-Name"
-                                       << "VLP-NAME" << true;
+                                       << "VLP-NAME" << Self() << true;
     QTest::newRow("a prefix is another name") << "vlp-name"
-                                              << "vlp-nam" << false;
-    QTest::newRow("long names compare as the kernel keeps them") << "vlp-a-very-long-name"
-                                                                 << "vlp-a-very-long-name" << true;
+                                              << "vlp-nam" << Self() << false;
+    QTest::newRow("long names compare as the kernel keeps them")
+        << "vlp-a-very-long-name"
+        << "vlp-a-very-long-name" << Self() << true;
 }
 
 void TestPlatform::findsAndEndsByName() {
     QFETCH(QString, started);
     QFETCH(QString, asked);
+    QFETCH(QString, program);
     QFETCH(bool, found);
     const pid_t pid = StartNamedChild(qPrintable(started), false);
     QVERIFY(pid > 0);
-    QTRY_VERIFY(IsProcessRunning(started));
-    QCOMPARE(IsProcessRunning(asked), found);
+    QTRY_VERIFY(IsProcessRunning(started, Self()));
+    QCOMPARE(IsProcessRunning(asked, program), found);
 
-    KillProcessesByName(asked);
+    KillProcessesByName(asked, program);
     int status = 0;
     if (found) {
         QCOMPARE(waitpid(pid, &status, 0), pid);
         QVERIFY(WIFSIGNALED(status));
-        QVERIFY(!IsProcessRunning(started));
+        QVERIFY(!IsProcessRunning(started, Self()));
     } else {
         QCOMPARE(waitpid(pid, &status, WNOHANG), 0);
         kill(pid, SIGKILL);
@@ -120,7 +135,7 @@ void TestPlatform::findsAndEndsByName() {
 void TestPlatform::unreapedProcessDoesNotCount() {
     const pid_t pid = StartNamedChild("vlp-zombie", true);
     QTRY_COMPARE(ProcessState(pid), 'Z');
-    QVERIFY(!IsProcessRunning("vlp-zombie"));
+    QVERIFY(!IsProcessRunning("vlp-zombie", Self()));
     waitpid(pid, nullptr, 0);
 }
 
@@ -130,8 +145,8 @@ void TestPlatform::otherUsersProcessesAreLeftAlone() {
     const pid_t pid = StartNamedChild("vlp-foreign", false, Nobody);
     QTRY_COMPARE(ProcessState(pid), 'S');
     QTRY_COMPARE(CommandName(pid), QByteArray("vlp-foreign"));
-    QVERIFY(!IsProcessRunning("vlp-foreign"));
-    KillProcessesByName("vlp-foreign");
+    QVERIFY(!IsProcessRunning("vlp-foreign", Self()));
+    KillProcessesByName("vlp-foreign", Self());
     QTest::qWait(100);
     QCOMPARE(waitpid(pid, nullptr, WNOHANG), 0);
     kill(pid, SIGKILL);
