@@ -8,6 +8,8 @@
 #include "ToolFailures.h"
 #include "Tools.h"
 
+#include <QFileInfo>
+
 void TaskEngine::OnDownloadOutput(const QString& chunk) {
     if (stage_ != Stage::Downloading)
         return;
@@ -29,6 +31,14 @@ void TaskEngine::OnDownloadOver() {
     // A download the user stopped with Remove is delivered as far as it came.
     if (objDOS_.LastExit().Failed()) {
         EndTask({}, DownloaderFailure(objDOS_.LastExit()));
+        return;
+    }
+    // A server may also answer a resume as if the file were complete: what arrived must be
+    // the whole file the downloader was promised.
+    const qint64 announced = AnnouncedLength(objDOS_.Outputs());
+    const qint64 arrived = QFileInfo(tasks_.TempName(ActiveRow())).size();
+    if (!objDOS_.LastExit().endedByUs && announced > 0 && arrived < announced) {
+        EndTask({}, IncompleteDownload(arrived, announced));
         return;
     }
     Q_EMIT ProgressLabelChanged(QStringLiteral("<->"));

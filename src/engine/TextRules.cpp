@@ -1,5 +1,7 @@
 #include "TextRules.h"
 
+#include <QRegularExpression>
+
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -105,6 +107,13 @@ QString ClockText(int seconds) {
 
 bool ContainsRetry(const QString& chunk) {
     return chunk.contains(QStringLiteral("retry"), Qt::CaseInsensitive);
+}
+
+qint64 AnnouncedLength(const QString& output) {
+    static const QRegularExpression length(QStringLiteral("^Length: (\\d+)"),
+                                           QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = length.match(output);
+    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
 }
 
 QList<std::optional<double>> DownloadPercentages(const QString& chunk) {

@@ -26,6 +26,10 @@ QString ClockText(int seconds);
 // True when the chunk holds "retry" in any letter case.
 bool ContainsRetry(const QString& chunk);
 
+// The size of the whole file as the downloader first announced it ("Length: N ..."), or -1
+// when it announced none.
+qint64 AnnouncedLength(const QString& output);
+
 // One value for every "%" of a downloader chunk, read from the three characters before it; a
 // "%" among the first three characters has no value.
 QList<std::optional<double>> DownloadPercentages(const QString& chunk);

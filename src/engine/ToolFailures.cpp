@@ -51,6 +51,12 @@ QString DownloaderFailure(const ToolExit& exit) {
     }
 }
 
+QString IncompleteDownload(qint64 arrived, qint64 announced) {
+    return QStringLiteral("The download ended before the whole file had arrived (%1 of %2 bytes).")
+        .arg(arrived)
+        .arg(announced);
+}
+
 QString EncoderFailure(const ToolExit& exit, const QString& output) {
     QString reason = exit.signalled
                          ? QStringLiteral("The conversion was stopped before it was complete.")

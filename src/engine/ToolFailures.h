@@ -4,9 +4,13 @@
 #include "ToolExit.h"
 
 #include <QString>
+#include <QtGlobal>
 
 // The downloader's documented exit codes, and an end by a signal.
 QString DownloaderFailure(const ToolExit& exit);
+
+// The downloader ended content, but fewer bytes arrived than the site announced.
+QString IncompleteDownload(qint64 arrived, qint64 announced);
 
 // The encoder's end, with the last thing it said when that explains it.
 QString EncoderFailure(const ToolExit& exit, const QString& output);

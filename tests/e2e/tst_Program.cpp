@@ -73,6 +73,10 @@ private:
     QString slowTarget_;
     QProcess first_;
     QProcess other_;
+    // The user's own programs that happen to be called wg and coder (another executable): the
+    // program must never wait on them or end them.
+    QProcess foreignDownloader_;
+    QProcess foreignEncoder_;
 };
 
 void TestProgram::StartProgram(QProcess& program, const QString& cacheHome) {
@@ -132,6 +136,16 @@ void TestProgram::initTestCase() {
     tempDir_ = root_.filePath("cache/vidlark/tmpDownload");
     slowTarget_ = root_.filePath("slow.flv");
 
+    QVERIFY(QDir().mkpath(root_.filePath("foreign")));
+    for (auto [name, process] :
+         {std::pair{"wg", &foreignDownloader_}, {"coder", &foreignEncoder_}}) {
+        const QString program = root_.filePath("foreign/") + name;
+        QVERIFY(QFile::copy("/bin/sleep", program));
+        QFile::setPermissions(program, QFile::ExeOwner | QFile::ReadOwner);
+        process->start(program, {"3600"});
+        QVERIFY(process->waitForStarted());
+    }
+
     StartProgram(first_, root_.filePath("cache"));
     QVERIFY(!desktop_.WaitForWindow("Vidlark").isEmpty());
 }
@@ -190,8 +204,11 @@ void TestProgram::exitMidDownloadLeavesNothing() {
     desktop_.Keys({"Return"});
 
     QVERIFY(first_.waitForFinished(10000));
-    QVERIFY(Processes("wg", root_.path()).isEmpty());
-    QVERIFY(Processes("coder", root_.path()).isEmpty());
+    QVERIFY(Processes("wg", tempDir_).isEmpty());
+    QVERIFY(Processes("coder", tempDir_).isEmpty());
+    // Neither start-up nor a whole task nor Exit touched the user's own wg and coder.
+    QCOMPARE(foreignDownloader_.state(), QProcess::Running);
+    QCOMPARE(foreignEncoder_.state(), QProcess::Running);
     QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(tempDir_), 10000);
     QVERIFY(!QFileInfo::exists(slowTarget_));
     QTRY_VERIFY_WITH_TIMEOUT(!desktop_.TrayHolds("vidlark"), 10000);
@@ -212,13 +229,13 @@ void TestProgram::unusableDownloadFolderTakesNoTask() {
 
     // The main window and the message both carry the program's name.
     QTRY_VERIFY_WITH_TIMEOUT(desktop_.Windows("Vidlark").size() == 2, 10000);
-    QVERIFY(Processes("wg", root_.path()).isEmpty());
+    QVERIFY(Processes("wg", cache).isEmpty());
     QVERIFY(QDir(elsewhere).isEmpty());
     QVERIFY(!QFileInfo::exists(target));
 }
 
 void TestProgram::cleanupTestCase() {
-    for (QProcess* program : {&first_, &other_}) {
+    for (QProcess* program : {&first_, &other_, &foreignDownloader_, &foreignEncoder_}) {
         if (program->state() != QProcess::NotRunning) {
             program->kill();
             program->waitForFinished();

@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 
 namespace pipeline {
 
@@ -69,10 +70,11 @@ inline QString FormatOf(const QString& path) {
 }
 
 // Appends a task as the add-task dialog does, at `moment`, and enables Timer1. The encoder
-// line names `appDir`.
+// line names `appDir`; `edit` changes the profile's values as a user typing in the boxes would.
 inline void Queue(TaskEngine& engine, const LocalSite& site, const QString& appDir,
                   const QString& target, const QString& id, int profile,
-                  const QDateTime& moment = QDateTime::currentDateTime()) {
+                  const QDateTime& moment = QDateTime::currentDateTime(),
+                  const std::function<void(ProfileParams&)>& edit = {}) {
     TaskList& tasks = engine.Tasks();
     const QString tempBase = MakeTempBase(TempDir(), moment, [&tasks](const QString& base) {
         for (int row = 0; row < tasks.Count(); ++row) {
@@ -83,6 +85,8 @@ inline void Queue(TaskEngine& engine, const LocalSite& site, const QString& appD
     });
     ProfileParams params = InitialParams();
     ApplyProfile(profile, params);
+    if (edit)
+        edit(params);
     tasks.Append(target, Watch(site, id) + "&feature=related", tempBase + ".flv",
                  BuildEncoderCommand(profile, appDir, tempBase, params));
     engine.EnableTimer1();

@@ -27,6 +27,8 @@ private Q_SLOTS:
     void encoderChunks();
     void addressParts_data();
     void addressParts();
+    void announcedLength_data();
+    void announcedLength();
     void siteSettings_data();
     void siteSettings();
 };
@@ -208,6 +210,25 @@ void TestTextRules::addressParts() {
     QFETCH(QString, raw);
     QFETCH(QString, encoded);
     QCOMPARE(EncodeAddressPart(raw), encoded);
+}
+
+void TestTextRules::announcedLength_data() {
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<qint64>("length");
+    QTest::newRow("fresh") << "HTTP request sent, awaiting response... 200 OK\n"
+                              "Length: 756216 (738K) [video/mp4]\n"
+                           << qint64(756216);
+    QTest::newRow("resumed: the first announcement is the whole file")
+        << "Length: 756216 (738K) [video/mp4]\n... Retrying.\n"
+           "Length: 756216 (738K), 726216 (709K) remaining [video/mp4]\n"
+        << qint64(756216);
+    QTest::newRow("unspecified") << "Length: unspecified [text/html]\n" << qint64(-1);
+    QTest::newRow("only inside a line") << "xLength: 5\n" << qint64(-1);
+}
+
+void TestTextRules::announcedLength() {
+    QFETCH(QString, output);
+    QTEST(AnnouncedLength(output), "length");
 }
 
 void TestTextRules::siteSettings_data() {

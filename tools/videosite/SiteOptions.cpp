@@ -7,7 +7,10 @@
 const char* const kSiteUsage =
     "usage: videosite [--port N] [--cache DIR] [--log FILE] [--hang-id ID]...\n"
     "                 [--big-id ID [--big-mb N]] [--throttle ID:KBPS]... [--drop ID:BYTES]...\n"
-    "ID is an 11-character video id; --throttle and --drop also take * for every video.\n";
+    "                 [--gone ID:BYTES]...\n"
+    "ID is an 11-character video id; --throttle, --drop and --gone also take * for every video.\n"
+    "--drop cuts the connection once after BYTES; --gone cuts it there and then refuses the\n"
+    "download's token (403), as a site does whose address has expired.\n";
 
 namespace {
 
@@ -76,6 +79,8 @@ std::optional<SiteOptions> ParseSiteOptions(const std::vector<std::string>& args
             ok = PerIdValue(value, options.throttleKbps);
         } else if (flag == "--drop") {
             ok = PerIdValue(value, options.dropAfter);
+        } else if (flag == "--gone") {
+            ok = PerIdValue(value, options.goneAfter);
         } else {
             error = "unknown flag: " + flag;
             return std::nullopt;

@@ -15,6 +15,7 @@ struct SiteOptions {
     long long bigMegabytes = 200;
     std::map<std::string, long long> throttleKbps; // per id, "*" for every id
     std::map<std::string, long long> dropAfter;    // per id, "*" for every id
+    std::map<std::string, long long> goneAfter;    // dropped there, then the token is refused
 };
 
 // The options, or nothing with a message in `error` when a flag is wrong.

@@ -161,7 +161,10 @@ void SiteServer::AddVideoRoutes() {
         if (!video)
             return;
         const std::string token = request.get_param_value("t");
-        if (!tokens_.Opens(token, video->id)) {
+        if (!tokens_.Opens(token, video->id) || Expired(token)) {
+            // The library would cut the refusal's page to the asked range and answer 416
+            // instead, which a resuming client reads as "already complete".
+            const_cast<httplib::Request&>(request).ranges.clear();
             Answer(response, 403, "Forbidden", "The token does not open this video.");
             return;
         }
@@ -198,6 +201,16 @@ bool SiteServer::DropNow(const std::string& token) {
     return droppedTokens_.insert(token).second;
 }
 
+void SiteServer::Expire(const std::string& token) {
+    const std::lock_guard guard(lock_);
+    goneTokens_.insert(token);
+}
+
+bool SiteServer::Expired(const std::string& token) {
+    const std::lock_guard guard(lock_);
+    return goneTokens_.count(token) > 0;
+}
+
 // Byte ranges come from the library: it calls the provider for the requested part only.
 void SiteServer::ServeFile(httplib::Response& response, const std::string& path,
                            const std::string& contentType, const std::string& id,
@@ -210,11 +223,13 @@ void SiteServer::ServeFile(httplib::Response& response, const std::string& path,
         return;
     }
     const long long kbps = PerIdValue(options_.throttleKbps, id);
-    const long long dropAt = PerIdValue(options_.dropAfter, id);
+    const long long goneAt = PerIdValue(options_.goneAfter, id);
+    const long long dropAt = goneAt > 0 ? goneAt : PerIdValue(options_.dropAfter, id);
     response.set_header("Accept-Ranges", "bytes");
     response.set_content_provider(
         size_t(size), contentType,
-        [this, file, kbps, dropAt, token](size_t offset, size_t length, httplib::DataSink& sink) {
+        [this, file, kbps, dropAt, goneAt, token](size_t offset, size_t length,
+                                                  httplib::DataSink& sink) {
             size_t count = std::min(length, kChunk);
             if (kbps > 0)
                 count = std::min(count, std::max<size_t>(512, size_t(kbps) * 1024 / 10));
@@ -228,7 +243,10 @@ void SiteServer::ServeFile(httplib::Response& response, const std::string& path,
                 return false;
             if (count > 0 && !sink.write(buffer.data(), count))
                 return false;
-            // The fault happens once for each token, so the client's resume then succeeds.
+            // The fault happens once for each token, so the client's resume then succeeds,
+            // unless the token goes with it.
+            if (crossesDrop && goneAt > 0)
+                Expire(token);
             if (crossesDrop && DropNow(token))
                 return false;
             if (kbps > 0)

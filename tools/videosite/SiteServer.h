@@ -39,6 +39,8 @@ private:
     // Waits, unless the site is stopping; false when it is.
     bool Pause(std::chrono::microseconds time);
     bool DropNow(const std::string& token);
+    void Expire(const std::string& token);
+    bool Expired(const std::string& token);
 
     httplib::Server server_;
     std::vector<Video> videos_;
@@ -49,4 +51,5 @@ private:
     std::condition_variable wake_;
     std::atomic<bool> stopping_ = false;
     std::set<std::string> droppedTokens_;
+    std::set<std::string> goneTokens_;
 };
