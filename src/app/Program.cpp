@@ -66,8 +66,8 @@ void Program::ReportRefusedSiteSettings() {
         return;
     desktop_->Tray().ShowNotice(
         QStringLiteral("Settings ignored"),
-        QStringLiteral("%1 in %2 is not an http or https address of a host; the built-in "
-                       "address is used instead.")
+        QStringLiteral("%1 in %2 must be an http or https address of a host; the built-in "
+                       "value is used instead.")
             .arg(site_.Refused.join(QStringLiteral(", ")), SiteSettingsPath(AppDir())));
 }
 
