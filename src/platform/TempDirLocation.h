@@ -3,10 +3,10 @@
 // following a link someone else planted. Standard library and POSIX only: the folder-removal
 // program shares these rules with the main program so that both name the very same folder.
 
+#include "XdgBase.h"
+
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
-#include <pwd.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,15 +18,7 @@ inline constexpr const char* DownloadFolder = "tmpDownload";
 
 // $XDG_CACHE_HOME when it is an absolute path, otherwise ~/.cache.
 inline std::string CacheBase() {
-    const char* xdg = std::getenv("XDG_CACHE_HOME");
-    if (xdg && xdg[0] == '/')
-        return xdg;
-    std::string home;
-    if (const char* env = std::getenv("HOME"); env && env[0] == '/')
-        home = env;
-    else if (const passwd* entry = getpwuid(getuid()))
-        home = entry->pw_dir;
-    return home + "/.cache";
+    return XdgBase::Folder("XDG_CACHE_HOME", ".cache");
 }
 
 // The download folder, without a trailing slash.

@@ -231,5 +231,8 @@ void TestPlatform::secondInstanceIsRefused() {
     tool.waitForFinished();
 }
 
-QTEST_GUILESS_MAIN(TestPlatform)
+QObject* MakePlatformTest() {
+    return new TestPlatform;
+}
+
 #include "tst_platform.moc"
