@@ -2,6 +2,7 @@
 
 #include "AddTaskDialogHost.h"
 #include "AppPaths.h"
+#include "ConfigLocation.h"
 #include "DesktopIntegration.h"
 #include "frmMain.h"
 #include "frmS.h"
@@ -50,7 +51,7 @@ bool Program::Start() {
 }
 
 void Program::ReadStartSettings() {
-    const QString path = SettingsPath(AppDir());
+    const QString path = SettingsPath(ConfigDir());
     bool showDragZone = true;
     if (QFile::exists(path)) {
         const SettingsValues values = ReadSettings(path);

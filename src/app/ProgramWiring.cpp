@@ -3,6 +3,7 @@
 
 #include "AddTaskDialogHost.h"
 #include "AppPaths.h"
+#include "ConfigLocation.h"
 #include "DesktopIntegration.h"
 #include "frmDrag.h"
 #include "frmMain.h"
@@ -66,6 +67,7 @@ void Program::WireTaskCreation() {
     AddTaskContext context;
     context.tasks = &engine_->Tasks();
     context.appDir = AppDir();
+    context.configDir = ConfigDir();
     context.tempDir = TempDir();
     // No prompter: the dialog's boxes stand over the dialog, not over the disabled window.
     addHost_ = std::make_unique<AddTaskDialogHost>(context);
@@ -105,11 +107,19 @@ void Program::OnTaskQueued(const QString& url) {
 
 void Program::ShowSettings() {
     if (!settings_) {
-        settings_ = new frmSettings(AppDir());
+        settings_ = new frmSettings(ConfigDir());
         connect(settings_, &frmSettings::OpenFolderAfterDownloadChanged, engine_.get(),
                 &TaskEngine::SetOpenFolderAfterDownload);
         connect(settings_, &frmSettings::DragZoneVisibilityChosen, &desktop_->Drag(),
                 &frmDrag::SetShown);
+        connect(settings_, &frmSettings::ChoicesNotKept, &desktop_->Tray(),
+                [tray = &desktop_->Tray()](const QString& path) {
+                    tray->ShowNotice(
+                        QStringLiteral("Settings not saved"),
+                        QStringLiteral("Your choices apply until Vidlark ends, but they will not "
+                                       "be kept: %1 cannot be written.")
+                            .arg(path));
+                });
         PlaceOver(settings_, window_.get());
     }
     BringForward(settings_);

@@ -13,7 +13,9 @@ class TaskList;
 
 struct AddTaskContext {
     TaskList* tasks = nullptr;
-    QString appDir;  // no trailing "/"
+    QString appDir; // no trailing "/"
+    // Where default.ini lives (ConfigDir() in the program); appDir when left empty.
+    QString configDir;
     QString tempDir; // with a trailing "/"
     // Shows the check messages; boxes over the dialog when left empty (a box owned by the
     // main window would be disabled with it).

@@ -1,11 +1,12 @@
 #include "DefaultIni.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
 namespace {
-QString IniPath(const QString& appDir) {
-    return appDir + QStringLiteral("/default.ini");
+QString IniPath(const QString& configDir) {
+    return configDir + QStringLiteral("/default.ini");
 }
 } // namespace
 
@@ -44,15 +45,16 @@ QString DefaultIniFolder(const QByteArray& content) {
     return text.mid(at, end - at).trimmed();
 }
 
-QString ReadDefaultFolder(const QString& appDir) {
-    QFile file(IniPath(appDir));
+QString ReadDefaultFolder(const QString& configDir) {
+    QFile file(IniPath(configDir));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return DefaultIniFolder(file.readAll());
 }
 
-void WriteDefaultFolder(const QString& appDir, const QString& folder) {
-    QSaveFile file(IniPath(appDir));
+void WriteDefaultFolder(const QString& configDir, const QString& folder) {
+    QDir().mkpath(configDir);
+    QSaveFile file(IniPath(configDir));
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return;

@@ -1,6 +1,6 @@
 #pragma once
-// default.ini beside the program remembers the folder of the last queued task's output path,
-// as one quoted field. A quote inside the folder is written doubled and read back as one, so
+// default.ini in the configuration folder remembers the folder of the last queued task's output
+// path, as one quoted field. A quote inside the folder is written doubled and read back as one, so
 // any folder name survives the round trip.
 
 #include <QString>
@@ -12,6 +12,7 @@ QByteArray DefaultIniRecord(const QString& folder);
 QString DefaultIniFolder(const QByteArray& content);
 
 // Missing or unreadable files read as "".
-QString ReadDefaultFolder(const QString& appDir);
-// A file that cannot be written is left as it is.
-void WriteDefaultFolder(const QString& appDir, const QString& folder);
+QString ReadDefaultFolder(const QString& configDir);
+// Makes the configuration folder when it is missing. A file that cannot be written is left as
+// it is.
+void WriteDefaultFolder(const QString& configDir, const QString& folder);

@@ -85,6 +85,8 @@ frmAdd::frmAdd(AddTaskContext context, QWidget* parent)
     setWindowTitle(QStringLiteral("Add New Download"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(470, 370);
+    if (context_.configDir.isEmpty())
+        context_.configDir = context_.appDir;
     if (!context_.prompter) {
         ownPrompter_ = std::make_unique<MessageBoxPrompter>(this);
         context_.prompter = ownPrompter_.get();
@@ -233,7 +235,8 @@ ProfileParams frmAdd::CurrentParams() const {
 }
 
 void frmAdd::Browse() {
-    const SaveDialogRequest request{QStringLiteral("Save As"), ReadDefaultFolder(context_.appDir),
+    const SaveDialogRequest request{QStringLiteral("Save As"),
+                                    ReadDefaultFolder(context_.configDir),
                                     ProfileSaveFilter(cmbConvert->currentIndex())};
     // The dialog may be gone by the time the user answers.
     QPointer<frmAdd> self(this);
@@ -288,7 +291,7 @@ void frmAdd::Download() {
         context_.tasks->Append(
             savePath, url, tempBase + QStringLiteral(".flv"),
             BuildEncoderCommand(profile, context_.appDir, tempBase, CurrentParams()));
-    WriteDefaultFolder(context_.appDir, FolderOfPath(savePath));
+    WriteDefaultFolder(context_.configDir, FolderOfPath(savePath));
     Q_EMIT TaskQueued(url);
     close();
 }

@@ -1,10 +1,12 @@
 #include "SiteSettings.h"
 
+#include "ConfigLocation.h"
+
 #include <QFile>
 #include <QUrl>
 
 QString SiteSettingsPath(const QString& appDir) {
-    return appDir + QStringLiteral("/site.ini");
+    return ConfigFileToRead(appDir, QStringLiteral("site.ini"));
 }
 
 bool IsSiteAddress(const QString& value) {

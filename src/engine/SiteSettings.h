@@ -1,7 +1,7 @@
 #pragma once
 // Where the program finds the video site, the feedback endpoint and its maker's page: read from
-// AppDir/site.ini ("SiteRoot=...", "FeedbackHost=...", "MakerSite=..."), built-in values for
-// whatever the file does not give.
+// site.ini ("SiteRoot=...", "FeedbackHost=...", "MakerSite=..."), built-in values for whatever
+// the file does not give.
 
 #include <QString>
 #include <QStringList>
@@ -17,7 +17,7 @@ struct SiteSettings {
 // True for an http or https address of a host, with nothing after its path.
 bool IsSiteAddress(const QString& value);
 
-// AppDir + "/site.ini".
+// site.ini in the configuration folder, else the one beside the program (ConfigFileToRead).
 QString SiteSettingsPath(const QString& appDir);
 
 // A missing file gives the built-in values; unknown keys and lines without "=" are passed over,

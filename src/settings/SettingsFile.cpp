@@ -34,8 +34,8 @@ int ParseValue(QByteArray text) {
 
 } // namespace
 
-QString SettingsPath(const QString& appDir) {
-    return appDir + QStringLiteral("/setup.ini");
+QString SettingsPath(const QString& configDir) {
+    return configDir + QStringLiteral("/setup.ini");
 }
 
 SettingsValues ReadSettings(const QString& path) {

@@ -11,8 +11,8 @@ struct SettingsValues {
     int DragZone = 0;
 };
 
-// AppDir + "/setup.ini".
-QString SettingsPath(const QString& appDir);
+// configDir + "/setup.ini"; the program passes ConfigDir().
+QString SettingsPath(const QString& configDir);
 
 // A missing, empty or unreadable file, and any line that is not a plain integer, count as 0.
 // Numbers too large for an int saturate, so they stay non-zero and out of every box's range.

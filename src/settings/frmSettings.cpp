@@ -7,6 +7,7 @@
 #include "WindowMover.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
@@ -69,8 +70,8 @@ void Select(QComboBox* box, int index) {
 
 } // namespace
 
-frmSettings::frmSettings(const QString& appDir, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), AppDir(appDir) {
+frmSettings::frmSettings(const QString& configDir, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ConfigDir(configDir) {
     setObjectName(QStringLiteral("frmSettings"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Settings"));
@@ -115,7 +116,7 @@ frmSettings::frmSettings(const QString& appDir, QWidget* parent)
 }
 
 void frmSettings::LoadChoices() {
-    const QString path = SettingsPath(AppDir);
+    const QString path = SettingsPath(ConfigDir);
     if (!QFile::exists(path)) {
         cmbTC->setCurrentIndex(0);
         cmbDrag->setCurrentIndex(0);
@@ -130,9 +131,12 @@ void frmSettings::Confirm() {
     const SettingsValues chosen{cmbTC->currentIndex(), cmbDrag->currentIndex()};
     // A file that cannot be written changes nothing on disk, but the running program still
     // takes the choices.
-    WriteSettings(SettingsPath(AppDir), chosen);
+    const QString path = SettingsPath(ConfigDir);
+    const bool kept = QDir().mkpath(ConfigDir) && WriteSettings(path, chosen);
     Q_EMIT OpenFolderAfterDownloadChanged(chosen.AfterDownload == 0);
     Q_EMIT DragZoneVisibilityChosen(chosen.DragZone == 0);
+    if (!kept)
+        Q_EMIT ChoicesNotKept(path);
     close();
 }
 

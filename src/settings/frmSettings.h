@@ -1,7 +1,8 @@
 #pragma once
 // The "Settings" dialog: a skinned, borderless window with the user's two preferences. It reads
-// setup.ini when it opens; OK writes the file and hands both choices to the running program,
-// Close and the corner image leave everything as it was. It deletes itself when it closes.
+// setup.ini from the configuration folder when it opens; OK writes the file and hands both
+// choices to the running program, Close and the corner image leave everything as it was. It
+// deletes itself when it closes.
 
 #include <QImage>
 #include <QString>
@@ -16,13 +17,17 @@ class frmSettings : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmSettings(const QString& appDir, QWidget* parent = nullptr);
+    // `configDir` holds setup.ini (ConfigDir() in the program); OK makes it when it is missing.
+    explicit frmSettings(const QString& configDir, QWidget* parent = nullptr);
 
 Q_SIGNALS:
     // Raised on OK, in this order, whether or not the file could be written: true means
     // "Open the folder" and "Auto Open the Drag Zone" respectively.
     void OpenFolderAfterDownloadChanged(bool open);
     void DragZoneVisibilityChosen(bool visible);
+    // Raised once after those two when setup.ini could not be written: the choices hold only
+    // until the program ends.
+    void ChoicesNotKept(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,7 +36,7 @@ private:
     void LoadChoices();
     void Confirm();
 
-    QString AppDir;
+    QString ConfigDir;
     QImage Background;
     QLabel* Label4;
     QComboBox* cmbTC;

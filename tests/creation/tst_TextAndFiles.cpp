@@ -111,12 +111,12 @@ private Q_SLOTS:
     void defaultIniRoundTrip() {
         QFETCH(QString, folder);
         QFETCH(QByteArray, record);
-        QTemporaryDir appDir;
-        WriteDefaultFolder(appDir.path(), folder);
-        QFile file(appDir.filePath("default.ini"));
+        QTemporaryDir configDir;
+        WriteDefaultFolder(configDir.path(), folder);
+        QFile file(configDir.filePath("default.ini"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), record);
-        QCOMPARE(ReadDefaultFolder(appDir.path()), folder);
+        QCOMPARE(ReadDefaultFolder(configDir.path()), folder);
     }
 
     void defaultIniReading_data() {
@@ -138,11 +138,19 @@ private Q_SLOTS:
     }
 
     void defaultIniMissingOrUnwritable() {
-        QTemporaryDir appDir;
-        QCOMPARE(ReadDefaultFolder(appDir.path()), QString());
-        const QString gone = appDir.filePath("gone");
-        WriteDefaultFolder(gone, "/x/");
-        QCOMPARE(ReadDefaultFolder(gone), QString());
+        QTemporaryDir configDir;
+        QCOMPARE(ReadDefaultFolder(configDir.path()), QString());
+        // A configuration folder not made yet is made by the first write.
+        const QString fresh = configDir.filePath("config/vidlark");
+        WriteDefaultFolder(fresh, "/x/");
+        QCOMPARE(ReadDefaultFolder(fresh), "/x/");
+        // One that cannot be made, with a plain file in its way, takes nothing.
+        QFile blocker(configDir.filePath("plain-file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString unmakeable = blocker.fileName() + "/vidlark";
+        WriteDefaultFolder(unmakeable, "/x/");
+        QCOMPARE(ReadDefaultFolder(unmakeable), QString());
     }
 
     void saveDialogStartFolder_data() {

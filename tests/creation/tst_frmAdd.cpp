@@ -27,6 +27,7 @@ const QDateTime kMoment(QDate(2024, 12, 8), QTime(9, 5, 3));
 // Everything a dialog talks to, recorded.
 struct Fixture {
     QTemporaryDir appDir;
+    QTemporaryDir configDir;
     QTemporaryDir tempRoot;
     TaskList tasks;
     ScriptedPrompter prompter;
@@ -40,6 +41,7 @@ struct Fixture {
         AddTaskContext context;
         context.tasks = &tasks;
         context.appDir = appDir.path();
+        context.configDir = configDir.path();
         context.tempDir = TempDir();
         context.prompter = &prompter;
         context.emptyClipboard = [this] {
@@ -67,7 +69,7 @@ struct Fixture {
     }
 
     QByteArray DefaultIni() const {
-        QFile file(appDir.filePath("default.ini"));
+        QFile file(configDir.filePath("default.ini"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
     }
 };
@@ -307,7 +309,7 @@ private Q_SLOTS:
 
     void browse() {
         Fixture f;
-        WriteDefaultFolder(f.appDir.path(), "/home/u/Music/");
+        WriteDefaultFolder(f.configDir.path(), "/home/u/Music/");
         frmAdd dialog(f.Context());
         auto* txtSave = Child<QLineEdit>(&dialog, "txtSave");
         Child<QComboBox>(&dialog, "cmbConvert")->setCurrentIndex(1);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -143,16 +144,37 @@ private Q_SLOTS:
         QCOMPARE(Stored(), QByteArray("0\r\n1\r\n"));
     }
 
+    // A configuration folder that cannot be made (a plain file stands in its way): the running
+    // program still takes the choices, and hears once that they will not be kept.
     void aFailedSaveStillApplies() {
-        const QString missing = dir.filePath("gone");
-        const QPointer<frmSettings> dialog = Open(missing);
+        QFile blocker(dir.filePath("plain-file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString unmakeable = blocker.fileName() + "/vidlark";
+        const QPointer<frmSettings> dialog = Open(unmakeable);
+        QSignalSpy notKept(dialog.data(), &frmSettings::ChoicesNotKept);
         Box(dialog, "cmbTC")->setCurrentIndex(1);
         Box(dialog, "cmbDrag")->setCurrentIndex(1);
 
         Press(dialog, "cmdOK");
         QCOMPARE(effects, (QStringList{"open folder 0", "drag zone 0"}));
+        QCOMPARE(notKept.count(), 1);
+        QCOMPARE(notKept.first().first().toString(), SettingsPath(unmakeable));
         QTRY_VERIFY(dialog.isNull());
-        QVERIFY(!QDir(missing).exists());
+    }
+
+    // A configuration folder that is not there yet is made on OK, and nothing is said.
+    void aMissingFolderIsMade() {
+        const QString folder = dir.filePath("config/vidlark");
+        const QPointer<frmSettings> dialog = Open(folder);
+        QSignalSpy notKept(dialog.data(), &frmSettings::ChoicesNotKept);
+        Box(dialog, "cmbTC")->setCurrentIndex(1);
+        Press(dialog, "cmdOK");
+        QCOMPARE(notKept.count(), 0);
+        QFile file(SettingsPath(folder));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("1\r\n0\r\n"));
+        QDir(dir.filePath("config")).removeRecursively();
     }
 
     // The corners outside the rounded outline are see-through; the face and its rim are not.
