@@ -13,7 +13,3 @@ QPixmap TilePicture(TileLook look, qreal devicePixelRatio) {
                                              : QStringLiteral(":/desktop/tile-busy.svg"),
                       kTileSize, devicePixelRatio);
 }
-
-QIcon LogoIcon() {
-    return RenderIconSet(QStringLiteral(":/desktop/logo.svg"), {16, 22, 24, 32, 48, 64});
-}

@@ -1,13 +1,13 @@
 #include "frmS.h"
 
-#include "TilePictures.h"
 #include "WindowOps.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QMenu>
 
 frmS::frmS(QMenu* menuMain, QObject* parent)
-    : QObject(parent), trayIcon_(LogoIcon()), menuMain_(menuMain) {
+    : QObject(parent), trayIcon_(QGuiApplication::windowIcon()), menuMain_(menuMain) {
     trayIcon_.setToolTip(TipText());
     connect(&trayIcon_, &QSystemTrayIcon::activated, this, &frmS::HandleTrayMouse);
 }

@@ -18,7 +18,8 @@ public:
 
     void SetMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
 
-    // The picture of the main window's `imgIcon`; the program's logo until one is given.
+    // The picture of the main window's `imgIcon`; the program's icon (the application's window
+    // icon) until one is given.
     void SetIcon(const QIcon& icon);
 
     // Puts the icon into the tray (the start-up step that shows this form).

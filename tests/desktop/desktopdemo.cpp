@@ -10,6 +10,7 @@
 #include "PlatformChoice.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QTextStream>
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     PreferX11OnWayland();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    app.setWindowIcon(QIcon(QStringLiteral(":/mainwindow/app_icon.svg")));
     const QStringList args = app.arguments();
 
     HiddenText menuMsg(QStringLiteral("b0"));

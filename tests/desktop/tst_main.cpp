@@ -4,6 +4,7 @@
 #include "PrivateDisplay.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSystemTrayIcon>
 #include <QTest>
 
@@ -17,6 +18,8 @@ int main(int argc, char** argv) {
     if (!display.StartServer())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The tray shows the application's icon, which the program sets at start.
+    app.setWindowIcon(QIcon(QStringLiteral(":/mainwindow/app_icon.svg")));
     display.StartTrayHost();
     if (!QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000))
         qWarning("no tray host: the tray tests will skip");
