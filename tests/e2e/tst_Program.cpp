@@ -6,6 +6,7 @@
 #include "DesktopSession.h"
 #include "FrameLayout.h"
 #include "LocalSite.h"
+#include "ProgramDriver.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,36 +16,11 @@
 
 #include <memory>
 
+using namespace ProgramDriver;
+
 namespace {
 
-const QString Short = QStringLiteral("Q2xV9dLm4bA"); // 3 s
-const QString Slow = QStringLiteral("P4nG2xR7jUa");  // throttled below
-
-// Places on the add-task dialog, in its own coordinates.
-const QRect SavePathBox(92, 282, 252, 26);
-const QRect DownloadButton(238, 323, 106, 38);
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Running processes named `name` whose command line holds `mark` (an ended process waiting to
-// be reaped has none, so it does not count).
-QStringList Processes(const QString& name, const QString& mark) {
-    QStringList found;
-    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
-        if (ReadAll("/proc/" + pid + "/comm").trimmed() == name.toUtf8() &&
-            ReadAll("/proc/" + pid + "/cmdline").contains(mark.toUtf8()))
-            found.append(pid);
-    }
-    return found;
-}
-
-bool LooksLikeMp3(const QByteArray& head) {
-    return head.startsWith("ID3") ||
-           (head.size() > 1 && uchar(head[0]) == 0xFF && (uchar(head[1]) & 0xE0) == 0xE0);
-}
+const QString Slow = QStringLiteral("P4nG2xR7jUa"); // throttled below
 
 } // namespace
 
@@ -157,20 +133,9 @@ void TestProgram::trayIconIsInTheTray() {
 // A watch address copied anywhere opens the dialog holding it; the user picks MP3 and a path,
 // and the converted file lands there.
 void TestProgram::copiedAddressQueuesAConversion() {
-    const QString target = root_.filePath("music/short.mp3");
-    QVERIFY(QDir().mkpath(root_.filePath("music")));
-    desktop_.Copy(site_->Root() + "/watch?v=" + Short);
-    const QString dialog = desktop_.WaitForWindow("Add New Download");
-    QVERIFY(!dialog.isEmpty());
-    desktop_.Focus(dialog);
-    // From the address box, Tab reaches the format list; one step down is MP3.
-    desktop_.Keys({"Tab", "Down"});
-    desktop_.Click(dialog, SavePathBox);
-    desktop_.Type(target);
-    desktop_.Click(dialog, DownloadButton);
-
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(target).size() > 0, 60000);
-    QVERIFY(LooksLikeMp3(ReadAll(target).left(4)));
+    RunShortMp3Task(desktop_, site_->Root(), root_.filePath("music/short.mp3"));
+    if (QTest::currentTestFailed())
+        return;
     // Delivered: the task's temporary files are gone, the folder itself stays for the next.
     QTRY_VERIFY_WITH_TIMEOUT(QDir(tempDir_).entryList(QDir::Files).isEmpty(), 10000);
     QVERIFY(QFileInfo(tempDir_).isDir());
@@ -196,7 +161,7 @@ void TestProgram::secondStartEndsAtOnce() {
 
 void TestProgram::exitMidDownloadLeavesNothing() {
     QVERIFY(!Processes("wg", tempDir_).isEmpty());
-    desktop_.Click(desktop_.WaitForWindow("Vidlark"), FrameLayout::ToolbarRect(5));
+    PressExit(desktop_);
     // The list has a row, so the program asks first.
     const QString question = desktop_.WaitForWindow("Warning");
     QVERIFY(!question.isEmpty());
