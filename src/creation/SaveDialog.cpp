@@ -1,5 +1,8 @@
 #include "SaveDialog.h"
 
+#include "ConfigLocation.h"
+
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -9,10 +12,12 @@ QString SaveDialogStartFolder(const QString& folder, const QString& appDir) {
             path += u'/';
         return path;
     };
+    // An installed program's folder is the system's; the user's own files are at home.
+    const QString fallback = withSlash(IsInstalledCopy(appDir) ? QDir::homePath() : appDir);
     if (folder.trimmed().isEmpty())
-        return withSlash(appDir);
+        return fallback;
     const QString start = withSlash(folder);
-    return QFileInfo(start).isDir() ? start : withSlash(appDir);
+    return QFileInfo(start).isDir() ? start : fallback;
 }
 
 QStringList SaveDialogNameFilters(const QString& filter) {

@@ -9,8 +9,8 @@
 
 class QWidget;
 
-// The folder the dialog opens in: appDir when the folder is blank or does not exist.
-// The result ends with "/".
+// The folder the dialog opens in: appDir (the home folder for an installed copy) when the
+// folder is blank or does not exist. The result ends with "/".
 QString SaveDialogStartFolder(const QString& folder, const QString& appDir);
 
 // "description|pattern|description|pattern..." as the dialog's name filters.

@@ -187,6 +187,17 @@ private Q_SLOTS:
         QCOMPARE(SaveDialogStartFolder(fill(folder), app), fill(expected));
     }
 
+    void installedCopyStartsAtHome() {
+        QTemporaryDir prefix;
+        const QString app = prefix.filePath("lib/vidlark");
+        QVERIFY(QDir().mkpath(app) && QDir().mkpath(prefix.filePath("bin")));
+        QFile program(app + "/vidlark");
+        QVERIFY(program.open(QIODevice::WriteOnly));
+        QVERIFY(QFile::link("../lib/vidlark/vidlark", prefix.filePath("bin/vidlark")));
+        QCOMPARE(SaveDialogStartFolder("", app), QDir::homePath() + "/");
+        QCOMPARE(SaveDialogStartFolder("/nonexistent/x", app), QDir::homePath() + "/");
+    }
+
     // The real dialog, answered without waiting: it opens where the rules say, offers the
     // profile's filter, never asks about overwriting, and completes a bare name.
     void showSaveDialog_data() {
