@@ -110,7 +110,14 @@ void frmMain::BuildFrame() {
                                     ToolbarToolTip(i), this);
         connect(image, &SkinImage::Moved, this, [this, i] { OnToolbarMove(i); });
         connect(image, &SkinImage::Pressed, this, [this, i] { OnToolbarPress(i); });
-        connect(image, &SkinImage::Released, this, [this, i] { OnToolbarRelease(i, false); });
+        connect(image, &SkinImage::HeldOverChanged, this,
+                [this, i](bool over) { OnToolbarHeldOver(i, over); });
+        connect(image, &SkinImage::Released, this, [this, i](bool over) {
+            if (over)
+                OnToolbarRelease(i, false);
+            else
+                OnToolbarLetGoElsewhere();
+        });
         connect(image, &SkinImage::Activated, this, [this, i] {
             OnToolbarPress(i);
             OnToolbarRelease(i, false);
