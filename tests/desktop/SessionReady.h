@@ -1,0 +1,5 @@
+#pragma once
+// Whether the desktop session tests got their private display, and window manager;
+// set once by their main().
+
+bool SessionReady();
