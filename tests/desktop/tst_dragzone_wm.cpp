@@ -61,7 +61,7 @@ class DragZoneUnderWindowManagerTests : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         if (!SessionReady())
-            QSKIP("no private display, window manager here");
+            QSKIP("no private display, window manager and session bus here");
     }
 
     void doubleClickRestoresWhateverCameBefore_data() {

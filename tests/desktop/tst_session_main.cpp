@@ -1,11 +1,15 @@
-// The desktop as most people meet it today: a real window manager (openbox), private to this
-// test. It comes before the application object: Qt asks once what the window manager supports.
+// The desktop as most people meet it today: a real window manager (openbox) and a tray host that
+// speaks StatusNotifierItem on the session bus, all private to this test. Both come before the
+// application object: Qt asks once what the window manager supports, and once per program which
+// kind of tray to use, which is why these tests cannot share a program with the XEmbed ones.
 
 #include "PrivateDisplay.h"
+#include "PrivateSessionBus.h"
 #include "SessionReady.h"
 
 #include <QApplication>
 
+int RunSniTrayTests(int argc, char** argv);
 int RunDragZoneUnderWindowManagerTests(int argc, char** argv);
 
 namespace {
@@ -18,9 +22,10 @@ bool SessionReady() {
 
 int main(int argc, char** argv) {
     PrivateDisplay display;
-    ready = display.StartServer() && display.StartWindowManager();
+    PrivateSessionBus bus;
+    ready = display.StartServer() && display.StartWindowManager() && bus.Start();
     if (!ready) {
-        qWarning("no Xvfb or openbox: the desktop session tests will skip");
+        qWarning("no Xvfb, openbox or dbus-daemon: the desktop session tests will skip");
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     // The desktop's own choices would change what the tests meet.
@@ -29,7 +34,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
 
     int failures = 0;
-    for (auto run : {RunDragZoneUnderWindowManagerTests})
+    for (auto run : {RunSniTrayTests, RunDragZoneUnderWindowManagerTests})
         failures += run(argc, argv);
     return failures;
 }
