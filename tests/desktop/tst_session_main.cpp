@@ -24,6 +24,10 @@ int main(int argc, char** argv) {
     PrivateDisplay display;
     PrivateSessionBus bus;
     ready = display.StartServer() && display.StartWindowManager() && bus.Start();
+    if (ready) {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.Address().toUtf8());
+        qputenv("XDG_RUNTIME_DIR", bus.RuntimeDir().toUtf8());
+    }
     if (!ready) {
         qWarning("no Xvfb, openbox or dbus-daemon: the desktop session tests will skip");
         qputenv("QT_QPA_PLATFORM", "offscreen");
