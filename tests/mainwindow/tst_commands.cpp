@@ -41,6 +41,7 @@ private Q_SLOTS:
     void menuLabelStaysPressedWhileItsMenuIsOpen();
     void helpAndWebLinkOpenOnTheDesktop();
     void closeOnlyHides();
+    void tabsTellWhichPaneShows();
     void assistiveTechnologyFindsAndPresses_data();
     void assistiveTechnologyFindsAndPresses();
 };
@@ -275,6 +276,30 @@ void TestCommands::closeOnlyHides() {
     f.window->show();
     QVERIFY(!f.window->close());
     QVERIFY(f.window->isHidden());
+}
+
+// Which pane shows is the tabs' checked state, one of the two. A tab flipped on by assistive
+// technology shows its pane; the shown one cannot be flipped off; the mouse keeps it true.
+void TestCommands::tabsTellWhichPaneShows() {
+    MainWindowFixture f;
+    frmMain* w = f.window.get();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.Child("imgTab1"));
+    QAccessibleInterface* browser = QAccessible::queryAccessibleInterface(f.Child("ImgTab2"));
+    QVERIFY(list && browser && browser->actionInterface());
+    QVERIFY(list->state().checkable && browser->state().checkable);
+    QVERIFY(list->state().checked && !browser->state().checked);
+
+    const QString toggle = QAccessibleActionInterface::toggleAction();
+    browser->actionInterface()->doAction(toggle);
+    QVERIFY(w->BrowserTabSelected());
+    QVERIFY(browser->state().checked && !list->state().checked);
+    browser->actionInterface()->doAction(toggle);
+    QVERIFY(w->BrowserTabSelected());
+    QVERIFY(browser->state().checked);
+
+    QTest::mouseClick(f.Child("imgTab1"), Qt::LeftButton);
+    QVERIFY(w->TaskListTabSelected());
+    QVERIFY(list->state().checked && !browser->state().checked);
 }
 
 // Screen readers (and whole-program tests) find the image controls by name and press them.
