@@ -1,6 +1,7 @@
 #include "frmPop.h"
 
 #include "HiddenText.h"
+#include "PopupMenuAccessibility.h"
 #include "Prompter.h"
 #include "WindowOps.h"
 
@@ -20,6 +21,8 @@ constexpr int kExit = 5;
 std::unique_ptr<QMenu> MakeMenu(const QString& name, const QString& title) {
     auto menu = std::make_unique<QMenu>(title);
     menu->setObjectName(name);
+    // A popup shows no title of its own; assistive technology names it by this one.
+    menu->setAccessibleName(title);
     return menu;
 }
 
@@ -54,6 +57,10 @@ frmPop::frmPop(HiddenText& menuMsg, Prompter& prompter, QObject* parent)
     connect(AddItem(menuMain(), QStringLiteral("menuAA"), QStringLiteral("About(&A)")),
             &QAction::triggered, this, &frmPop::ShowAbout);
     AddCommand(menuMain(), QStringLiteral("menuExit1"), QStringLiteral("Exit(&E)"), kExit);
+
+    // A screen reader finds them under the program, wherever they pop up.
+    for (QMenu* menu : {menuFile(), menuSettings(), menuAbout(), menuMain()})
+        ListUnderApplication(menu);
 }
 
 frmPop::~frmPop() = default;

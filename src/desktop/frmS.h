@@ -1,7 +1,9 @@
 #pragma once
 // The tray icon: a double-click brings the main window back, the right button opens the Main
-// menu at the pointer, anything else is ignored. Without a tray on the desktop the program runs
-// on without the icon, and the icon appears if a tray shows up later.
+// menu at the pointer, anything else is ignored. A StatusNotifierItem host (the tray of most
+// desktops today) reports no clicks, only its own activation and its context request: there the
+// activation brings the window back. Without a tray on the desktop the program runs on without
+// the icon, and the icon appears if a tray shows up later.
 
 #include <QIcon>
 #include <QObject>
@@ -31,7 +33,14 @@ public:
 
     const QSystemTrayIcon& trayIcon() const { return trayIcon_; }
 
+    // The icon is our own little window inside an XEmbed tray, or a StatusNotifierItem on the
+    // session bus that the host draws.
+    enum class TrayKind { XEmbed, StatusNotifier };
+    Q_ENUM(TrayKind)
+    TrayKind Kind() const;
+
     void HandleTrayMouse(QSystemTrayIcon::ActivationReason reason);
+    void HandleTrayMouse(TrayKind kind, QSystemTrayIcon::ActivationReason reason);
 
     static QString TipText() { return QStringLiteral(" Click Right Mouse Button "); }
 

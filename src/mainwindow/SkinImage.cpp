@@ -41,22 +41,31 @@ void SkinImage::paintEvent(QPaintEvent* event) {
 
 void SkinImage::mousePressEvent(QMouseEvent* event) {
     leftDown_ = event->button() == Qt::LeftButton;
+    held_ = true;
+    heldOver_ = true;
     event->accept();
     Q_EMIT Pressed();
 }
 
 void SkinImage::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    const bool click = leftDown_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const bool over = rect().contains(event->position().toPoint());
+    const bool click = leftDown_ && event->button() == Qt::LeftButton && over;
     leftDown_ = false;
-    Q_EMIT Released();
+    held_ = false;
+    Q_EMIT Released(over);
     if (click)
         Q_EMIT Clicked();
 }
 
+// While a button is held every move comes here, wherever the pointer is.
 void SkinImage::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
+    const bool over = rect().contains(event->position().toPoint());
+    if (held_ && over != heldOver_) {
+        heldOver_ = over;
+        Q_EMIT HeldOverChanged(over);
+    }
     Q_EMIT Moved();
 }
 

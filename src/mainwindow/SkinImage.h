@@ -1,8 +1,9 @@
 #pragma once
 // An image control laid over the main window's background: transparent until the window gives
 // it a picture, reporting every press, release and pointer move so the window can swap its
-// pictures. It is a button for the keyboard and for assistive technology: activating it raises
-// Activated.
+// pictures. While a button is held it says whether the pointer is still over it, and a release
+// says whether it came over it, so a press dragged away can be let go of. It is a button for the
+// keyboard and for assistive technology: activating it raises Activated.
 
 #include "ImageButton.h"
 
@@ -23,7 +24,8 @@ public:
 Q_SIGNALS:
     void Moved();
     void Pressed();
-    void Released();
+    void HeldOverChanged(bool over); // the held pointer left the image or came back
+    void Released(bool over);
     void Clicked();   // a left click with the mouse, or an activation
     void Activated(); // keyboard or assistive technology, never the mouse
 
@@ -37,4 +39,6 @@ protected:
 private:
     Shown shown_ = Shown::Empty;
     bool leftDown_ = false;
+    bool held_ = false;
+    bool heldOver_ = false;
 };

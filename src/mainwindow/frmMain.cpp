@@ -110,7 +110,14 @@ void frmMain::BuildFrame() {
                                     ToolbarToolTip(i), this);
         connect(image, &SkinImage::Moved, this, [this, i] { OnToolbarMove(i); });
         connect(image, &SkinImage::Pressed, this, [this, i] { OnToolbarPress(i); });
-        connect(image, &SkinImage::Released, this, [this, i] { OnToolbarRelease(i, false); });
+        connect(image, &SkinImage::HeldOverChanged, this,
+                [this, i](bool over) { OnToolbarHeldOver(i, over); });
+        connect(image, &SkinImage::Released, this, [this, i](bool over) {
+            if (over)
+                OnToolbarRelease(i, false);
+            else
+                OnToolbarLetGoElsewhere();
+        });
         connect(image, &SkinImage::Activated, this, [this, i] {
             OnToolbarPress(i);
             OnToolbarRelease(i, false);
@@ -228,6 +235,20 @@ void frmMain::BuildPanes() {
                              QStringLiteral("Music Browser"), this);
     connect(imgTab1_, &SkinImage::Clicked, this, &frmMain::OnTaskTabClick);
     connect(ImgTab2_, &SkinImage::Clicked, this, &frmMain::OnBrowserTabClick);
+    // Assistive technology tells which pane shows by the tabs' checked state, one of the two,
+    // and may flip it itself: a tab flipped on shows its pane, the shown one stays on.
+    for (SkinImage* tab : {imgTab1_, ImgTab2_}) {
+        tab->setCheckable(true);
+        tab->setAutoExclusive(true);
+    }
+    connect(imgTab1_, &QAbstractButton::toggled, this, [this](bool on) {
+        if (on != TaskListTabSelected())
+            OnTaskTabClick();
+    });
+    connect(ImgTab2_, &QAbstractButton::toggled, this, [this](bool on) {
+        if (on != BrowserTabSelected())
+            OnBrowserTabClick();
+    });
     connect(imgTab1_, &SkinImage::Moved, this, [this] { OnTabMove(0); });
     connect(ImgTab2_, &SkinImage::Moved, this, [this] { OnTabMove(1); });
 

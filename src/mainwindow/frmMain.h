@@ -98,7 +98,9 @@ private:
     void ClearMenuRow();
     void OnToolbarMove(int index);
     void OnToolbarPress(int index);
+    void OnToolbarHeldOver(int index, bool over);
     void OnToolbarRelease(int index, bool fromChannel);
+    void OnToolbarLetGoElsewhere();
     void OnMenuMove(int index);
     void OnMenuPress(int index);
     void OnMenuRelease(int index);

@@ -74,6 +74,7 @@ bool frmMain::BrowserTabSelected() const {
 void frmMain::OnTaskTabClick() {
     imgTab1_->SetPicture(imgTab1Push_, SkinImage::Shown::Pressed);
     ImgTab2_->Clear();
+    imgTab1_->setChecked(true);
     wbMusic_->hide();
     cmdDownload_->hide();
     LV_->show();
@@ -82,6 +83,7 @@ void frmMain::OnTaskTabClick() {
 void frmMain::OnBrowserTabClick() {
     ImgTab2_->SetPicture(imgTab2Push_, SkinImage::Shown::Pressed);
     imgTab1_->Clear();
+    ImgTab2_->setChecked(true);
     LV_->hide();
     wbMusic_->show();
     UpdateDownloadButton();

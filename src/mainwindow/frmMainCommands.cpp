@@ -47,8 +47,19 @@ void frmMain::OnToolbarPress(int index) {
     imagePressed_ = true;
 }
 
-// A release runs the pressed image's command; a command from the channel comes here too, but
-// lights nothing up.
+// The pressed look stays only while the held pointer is over the pressed image, so the user
+// sees that letting go elsewhere runs nothing.
+void frmMain::OnToolbarHeldOver(int index, bool over) {
+    if (!imagePressed_)
+        return;
+    if (over)
+        imgButton_[index]->SetPicture(imgButtonPush_[index], SkinImage::Shown::Pressed);
+    else
+        imgButton_[index]->Clear();
+}
+
+// A release over the pressed image runs its command; a command from the channel comes here
+// too, but lights nothing up.
 void frmMain::OnToolbarRelease(int index, bool fromChannel) {
     ClearToolbar();
     const bool hasImage = index >= 0 && index < FrameLayout::ToolbarCount && imgButton_[index];
@@ -60,6 +71,12 @@ void frmMain::OnToolbarRelease(int index, bool fromChannel) {
             image->repaint();
     imagePressed_ = false;
     RunToolbarCommand(index);
+}
+
+// A press dragged off its image and let go elsewhere is called off.
+void frmMain::OnToolbarLetGoElsewhere() {
+    ClearToolbar();
+    imagePressed_ = false;
 }
 
 void frmMain::OnMenuMove(int index) {

@@ -45,7 +45,8 @@ private Q_SLOTS:
     void clicks();
     void spaceKey_data();
     void spaceKey();
-    void pressLeaveAndReturnShowsHot();
+    void pressLeaveAndReturn_data();
+    void pressLeaveAndReturn();
     void hoverRaisesEnterAndLeave();
     void checkButtonStaysPressedWhileHovered();
     void disablingResetsAndDrawsDisabled();
@@ -153,15 +154,44 @@ void InputTest::spaceKey() {
     QCOMPARE(spy.count(), 1);
 }
 
-void InputTest::pressLeaveAndReturnShowsHot() {
+void InputTest::pressLeaveAndReturn_data() {
+    QTest::addColumn<int>("buttonType");
+    QTest::addColumn<bool>("releaseInside");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<bool>("value");
+    QTest::addColumn<int>("state");
+    QTest::newRow("push button, released back inside") << 0 << true << 1 << false << int(ButtonHot);
+    QTest::newRow("check button, released back inside")
+        << 1 << true << 1 << true << int(ButtonPressed);
+    QTest::newRow("back, out again, released outside")
+        << 0 << false << 0 << false << int(ButtonNormal);
+}
+
+// The pressed look follows the held pointer out and back; where it is let go decides.
+void InputTest::pressLeaveAndReturn() {
+    QFETCH(int, buttonType);
+    QFETCH(bool, releaseInside);
+    QFETCH(int, clicks);
+    QFETCH(bool, value);
+    QFETCH(int, state);
+    button_->SetButtonType(buttonType);
+    QSignalSpy spy(button_, &isButton::Click);
     const QPoint inside(40, 18);
+    const QPoint outside(150, 80);
     Move(button_, inside);
     QTest::mousePress(button_, Qt::LeftButton, {}, inside);
     QCOMPARE(button_->ButtonState(), int(ButtonPressed));
-    Move(button_, QPoint(150, 80), Qt::LeftButton);
+    Move(button_, outside, Qt::LeftButton);
     QCOMPARE(button_->ButtonState(), int(ButtonNormal));
     Move(button_, inside, Qt::LeftButton);
-    QCOMPARE(button_->ButtonState(), int(ButtonHot));
+    QCOMPARE(button_->ButtonState(), int(ButtonPressed));
+    QVERIFY(button_->MouseInside());
+    if (!releaseInside)
+        Move(button_, outside, Qt::LeftButton);
+    QTest::mouseRelease(button_, Qt::LeftButton, {}, releaseInside ? inside : outside);
+    QCOMPARE(spy.count(), clicks);
+    QCOMPARE(button_->Value(), value);
+    QCOMPARE(button_->ButtonState(), state);
 }
 
 void InputTest::hoverRaisesEnterAndLeave() {

@@ -34,8 +34,22 @@ void PrivateDisplay::StartTrayHost() {
     trayHost_.waitForStarted(5000);
 }
 
+bool PrivateDisplay::StartWindowManager() {
+    if (QStandardPaths::findExecutable(QStringLiteral("openbox")).isEmpty())
+        return false;
+    // Openbox runs its start-up command once it manages the screen.
+    windowManager_.start(QStringLiteral("openbox"),
+                         {QStringLiteral("--startup"), QStringLiteral("echo openbox-ready")});
+    if (!windowManager_.waitForStarted(5000))
+        return false;
+    QByteArray said;
+    while (!said.contains("openbox-ready") && windowManager_.waitForReadyRead(10000))
+        said += windowManager_.readAllStandardOutput();
+    return said.contains("openbox-ready");
+}
+
 PrivateDisplay::~PrivateDisplay() {
-    for (QProcess* process : {&trayHost_, &server_}) {
+    for (QProcess* process : {&trayHost_, &windowManager_, &server_}) {
         if (process->state() != QProcess::NotRunning) {
             process->terminate();
             process->waitForFinished(3000);

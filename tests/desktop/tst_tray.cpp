@@ -20,29 +20,44 @@ class TrayTests : public QObject {
     ScriptedPrompter prompter;
 
 private Q_SLOTS:
+    // In an XEmbed tray the clicks themselves arrive; a StatusNotifierItem host sends its
+    // activation as a Trigger, its secondary activation as a middle click and its context
+    // request as Context.
     void activation_data() {
+        QTest::addColumn<frmS::TrayKind>("kind");
         QTest::addColumn<int>("reason");
         QTest::addColumn<bool>("visible");
         QTest::addColumn<bool>("minimised");
         QTest::addColumn<bool>("shownAfter");
         QTest::addColumn<bool>("minimisedAfter");
         QTest::addColumn<bool>("menuOpen");
+        const auto xembed = frmS::TrayKind::XEmbed;
+        const auto sni = frmS::TrayKind::StatusNotifier;
         const int dbl = QSystemTrayIcon::DoubleClick;
         const int left = QSystemTrayIcon::Trigger;
         const int right = QSystemTrayIcon::Context;
         const int middle = QSystemTrayIcon::MiddleClick;
         QTest::newRow("double-click restores hidden")
-            << dbl << false << false << true << false << false;
+            << xembed << dbl << false << false << true << false << false;
         QTest::newRow("double-click restores minimised")
-            << dbl << true << true << true << false << false;
+            << xembed << dbl << true << true << true << false << false;
         QTest::newRow("single left click does nothing")
-            << left << false << false << false << false << false;
+            << xembed << left << false << false << false << false << false;
         QTest::newRow("middle click does nothing")
-            << middle << true << true << true << true << false;
+            << xembed << middle << true << true << true << true << false;
         QTest::newRow("right button opens Main")
-            << right << false << false << false << false << true;
+            << xembed << right << false << false << false << false << true;
+        QTest::newRow("host activation restores hidden")
+            << sni << left << false << false << true << false << false;
+        QTest::newRow("host activation restores minimised")
+            << sni << left << true << true << true << false << false;
+        QTest::newRow("host secondary activation does nothing")
+            << sni << middle << false << false << false << false << false;
+        QTest::newRow("host context request opens Main")
+            << sni << right << false << false << false << false << true;
     }
     void activation() {
+        QFETCH(frmS::TrayKind, kind);
         QFETCH(int, reason);
         QFETCH(bool, visible);
         QFETCH(bool, minimised);
@@ -54,7 +69,7 @@ private Q_SLOTS:
         frmS tray(pop.menuMain());
         tray.SetMainWindow(&mainWindow);
 
-        tray.HandleTrayMouse(QSystemTrayIcon::ActivationReason(reason));
+        tray.HandleTrayMouse(kind, QSystemTrayIcon::ActivationReason(reason));
         QCOMPARE(mainWindow.isVisible(), shownAfter);
         QCOMPARE(mainWindow.isMinimized(), minimisedAfter);
         QCOMPARE(pop.menuMain()->isVisible(), menuOpen);
@@ -72,6 +87,7 @@ private Q_SLOTS:
         QVERIFY(tray.HasTrayIcon());
         QCOMPARE(tray.trayIcon().toolTip(), QStringLiteral(" Click Right Mouse Button "));
         QTRY_VERIFY(!tray.trayIcon().geometry().isEmpty());
+        QCOMPARE(tray.Kind(), frmS::TrayKind::XEmbed);
         tray.RemoveTrayIcon();
         QVERIFY(!tray.HasTrayIcon());
     }

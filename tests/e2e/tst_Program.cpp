@@ -7,6 +7,7 @@
 #include "FrameLayout.h"
 #include "LocalSite.h"
 #include "ProgramDriver.h"
+#include "ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,26 +90,11 @@ void TestProgram::initTestCase() {
                                         qEnvironmentVariable("VIDLARK_BINDIR") + "/../site-cache");
     QVERIFY2(site_->Start(), qPrintable(site_->Error()));
 
-    // A private copy of the program folder, so that its settings are this test's own and no
-    // site.ini of a dead site is left behind in the build.
-    const QString built = qEnvironmentVariable("VIDLARK_APPDIR");
-    appDir_ = root_.filePath("vidlark");
-    QVERIFY(QDir().mkpath(appDir_ + "/data") && QDir().mkpath(appDir_ + "/sound"));
-    QVERIFY(QFile::copy(built + "/vidlark", appDir_ + "/vidlark"));
-    QFile::setPermissions(appDir_ + "/vidlark", QFile::ExeOwner | QFile::ReadOwner);
-    for (const QString tool : {"wg", "coder", "dirsweep"})
-        QVERIFY(QFile::link(QFileInfo(built + "/data/" + tool).absoluteFilePath(),
-                            appDir_ + "/data/" + tool));
-    QFile::copy(built + "/sound/sound.wav", appDir_ + "/sound/sound.wav");
-    QFile site(appDir_ + "/site.ini");
-    QVERIFY(site.open(QIODevice::WriteOnly));
-    site.write(("SiteRoot=" + site_->Root() + "\nFeedbackHost=" + site_->Root() + "\n").toUtf8());
-    site.close();
     // No folder to open and no drag zone: the main window, the dialogs and the tray only.
-    QFile setup(appDir_ + "/setup.ini");
-    QVERIFY(setup.open(QIODevice::WriteOnly));
-    setup.write("1\r\n1\r\n");
-    setup.close();
+    appDir_ = root_.filePath("vidlark");
+    QVERIFY(MakeProgramFolder(
+        appDir_, ("SiteRoot=" + site_->Root() + "\nFeedbackHost=" + site_->Root() + "\n").toUtf8(),
+        "1\r\n1\r\n"));
     tempDir_ = root_.filePath("cache/vidlark/tmpDownload");
     slowTarget_ = root_.filePath("slow.flv");
 

@@ -35,11 +35,13 @@ private Q_SLOTS:
     void removeAndExitAskOnlyWithRows_data();
     void removeAndExitAskOnlyWithRows();
     void removeTakesTheSelectedRow();
+    void pressedImageOwnsTheRelease_data();
     void pressedImageOwnsTheRelease();
     void hoverFollowsThePointer();
     void menuLabelStaysPressedWhileItsMenuIsOpen();
     void helpAndWebLinkOpenOnTheDesktop();
     void closeOnlyHides();
+    void tabsTellWhichPaneShows();
     void assistiveTechnologyFindsAndPresses_data();
     void assistiveTechnologyFindsAndPresses();
 };
@@ -147,26 +149,66 @@ void TestCommands::removeTakesTheSelectedRow() {
     QCOMPARE(removed[1][0].toInt(), 2);
 }
 
-// The window system sends the release to the image that took the press, wherever the pointer
-// went meanwhile; other images get no hover look while the button is down.
+// The window system sends every move and the release to the image that took the press,
+// wherever the pointer went meanwhile; other images get no hover look while the button is down.
+// Only a release back over the pressed image runs its command.
+void TestCommands::pressedImageOwnsTheRelease_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("letGo");
+    QTest::addColumn<bool>("runs");
+    QTest::newRow("Add, back on itself") << 0 << "itself" << true;
+    QTest::newRow("Add, over Setting") << 0 << "other image" << false;
+    QTest::newRow("Exit, dragged off, empty list") << 5 << "background" << false;
+    QTest::newRow("Exit, back on itself, empty list") << 5 << "itself" << true;
+}
+
 void TestCommands::pressedImageOwnsTheRelease() {
+    QFETCH(int, command);
+    QFETCH(QString, letGo);
+    QFETCH(bool, runs);
     MainWindowFixture f;
     f.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
-    QSignalSpy added(f.window.get(), &frmMain::AddRequested);
-    QSignalSpy settings(f.window.get(), &frmMain::SettingRequested);
-    QTest::mousePress(f.Toolbar(0), Qt::LeftButton);
-    QCOMPARE(f.ToolbarLooks(), QStringLiteral("0:pressed"));
-    QVERIFY(f.window->imagePressed());
+    QStringList log;
+    frmMain* w = f.window.get();
+    QObject::connect(w, &frmMain::AddRequested, w, [&] { log << "add"; });
+    QObject::connect(w, &frmMain::SettingRequested, w, [&] { log << "setting"; });
+    QObject::connect(w, &frmMain::ExitConfirmed, w, [&] { log << "exit"; });
+    SkinImage* pressed = f.Toolbar(command);
+    const QPoint inside = pressed->rect().center();
+    const QPoint overSetting = pressed->mapFrom(w, f.Toolbar(3)->geometry().center());
+    const QPoint offEverything(inside.x(), 200);
+    const auto heldMove = [pressed](QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, pressed->mapToGlobal(at), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pressed, &move);
+    };
+
+    QTest::mousePress(pressed, Qt::LeftButton, {}, inside);
+    const QString pressedLook = QStringLiteral("%1:pressed").arg(command);
+    QCOMPARE(f.ToolbarLooks(), pressedLook);
+    QVERIFY(w->imagePressed());
+    heldMove(offEverything);
+    QCOMPARE(f.ToolbarLooks(), QString()); // away, it no longer looks pressed
     f.MoveOver(f.Toolbar(3));
     f.MoveOver(f.Menu(2));
-    QCOMPARE(f.ToolbarLooks(), QStringLiteral("0:pressed"));
+    QCOMPARE(f.ToolbarLooks(), QString());
     QCOMPARE(f.Menu(2)->CurrentLook(), SkinImage::Shown::Empty);
-    QTest::mouseRelease(f.Toolbar(0), Qt::LeftButton, {}, QPoint(200, 40)); // far off the image
-    QCOMPARE(added.count(), 1);
-    QCOMPARE(settings.count(), 0);
-    QVERIFY(!f.window->imagePressed());
-    QCOMPARE(f.ToolbarLooks(), QStringLiteral("0:hover")); // stays until the pointer moves on
+    heldMove(inside);
+    QCOMPARE(f.ToolbarLooks(), pressedLook); // and back, it does again
+
+    const QPoint release = letGo == "itself"        ? inside
+                           : letGo == "other image" ? overSetting
+                                                    : offEverything;
+    heldMove(release);
+    QTest::mouseRelease(pressed, Qt::LeftButton, {}, release);
+    const QString name = command == 0 ? QStringLiteral("add") : QStringLiteral("exit");
+    QCOMPARE(log.join(' '), runs ? name : QString());
+    QVERIFY(!w->imagePressed());
+    // The hover look stays on a released image until the pointer moves on.
+    QCOMPARE(f.ToolbarLooks(), runs ? QStringLiteral("%1:hover").arg(command) : QString());
+    f.MoveOver(f.Toolbar(4));
+    QCOMPARE(f.ToolbarLooks(), QStringLiteral("4:hover")); // hover works again afterwards
 }
 
 void TestCommands::hoverFollowsThePointer() {
@@ -234,6 +276,30 @@ void TestCommands::closeOnlyHides() {
     f.window->show();
     QVERIFY(!f.window->close());
     QVERIFY(f.window->isHidden());
+}
+
+// Which pane shows is the tabs' checked state, one of the two. A tab flipped on by assistive
+// technology shows its pane; the shown one cannot be flipped off; the mouse keeps it true.
+void TestCommands::tabsTellWhichPaneShows() {
+    MainWindowFixture f;
+    frmMain* w = f.window.get();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(f.Child("imgTab1"));
+    QAccessibleInterface* browser = QAccessible::queryAccessibleInterface(f.Child("ImgTab2"));
+    QVERIFY(list && browser && browser->actionInterface());
+    QVERIFY(list->state().checkable && browser->state().checkable);
+    QVERIFY(list->state().checked && !browser->state().checked);
+
+    const QString toggle = QAccessibleActionInterface::toggleAction();
+    browser->actionInterface()->doAction(toggle);
+    QVERIFY(w->BrowserTabSelected());
+    QVERIFY(browser->state().checked && !list->state().checked);
+    browser->actionInterface()->doAction(toggle);
+    QVERIFY(w->BrowserTabSelected());
+    QVERIFY(browser->state().checked);
+
+    QTest::mouseClick(f.Child("imgTab1"), Qt::LeftButton);
+    QVERIFY(w->TaskListTabSelected());
+    QVERIFY(list->state().checked && !browser->state().checked);
 }
 
 // Screen readers (and whole-program tests) find the image controls by name and press them.

@@ -217,6 +217,29 @@ private Q_SLOTS:
         QCOMPARE(face.pos(), before);
     }
 
+    // A hand that shakes a little while clicking moves nothing; past the drag distance the
+    // window catches up, keeping the place of the press under the pointer.
+    void moverWaitsForTheDragDistance() {
+        Face face;
+        new WindowMover(&face);
+        const QPoint start = Show(face);
+        const QPoint grip(50, 40);
+        const int distance = QApplication::startDragDistance();
+        QVERIFY(distance > 2);
+
+        QTest::mousePress(&face, Qt::LeftButton, {}, grip);
+        SendMove(&face, grip + QPoint(1, 1), Qt::LeftButton);
+        QTest::mouseRelease(&face, Qt::LeftButton, {}, grip + QPoint(1, 1));
+        QCOMPARE(face.pos(), start);
+
+        QTest::mousePress(&face, Qt::LeftButton, {}, grip);
+        SendMove(&face, grip + QPoint(1, 1), Qt::LeftButton);
+        QCOMPARE(face.pos(), start);
+        SendMove(&face, grip + QPoint(distance, 2), Qt::LeftButton);
+        QTRY_COMPARE(face.pos(), start + QPoint(distance, 2));
+        QTest::mouseRelease(&face, Qt::LeftButton, {}, grip);
+    }
+
     // A control that takes the press keeps it; one that leaves it (a label) is part of the face.
     void moverIgnoresControls() {
         Face face;

@@ -296,6 +296,7 @@ void isButton::ClickHandled() {
 
 void isButton::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        leftHeld_ = true;
         PressDown();
     }
     event->accept();
@@ -305,13 +306,15 @@ void isButton::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double-click presses again but brings no second click.
     if (event->button() == Qt::LeftButton && lastMouseButton_ == 1) {
         secondPressOfDoubleClick_ = true;
+        leftHeld_ = true;
         PressDown();
     }
     event->accept();
 }
 
+// A left press that ends over the control is a click, wherever the pointer went meanwhile.
 void isButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool wasPressed = state_ == ButtonPressed;
+    const bool held = event->button() == Qt::LeftButton && std::exchange(leftHeld_, false);
     const bool secondPress = std::exchange(secondPressOfDoubleClick_, false);
     ReleaseUp(event->button());
     const bool over = rect().contains(event->position().toPoint());
@@ -321,7 +324,7 @@ void isButton::mouseReleaseEvent(QMouseEvent* event) {
         state_ = ButtonNormal;
         Repaint();
     }
-    if (event->button() == Qt::LeftButton && over && wasPressed && !secondPress) {
+    if (held && over && !secondPress) {
         ClickHandled();
     }
     event->accept();
@@ -361,7 +364,8 @@ void isButton::PointerEntered() {
         return;
     }
     mouseInside_ = true;
-    state_ = ButtonHot;
+    // Coming back while the button is still held shows that letting go here clicks.
+    state_ = leftHeld_ ? ButtonPressed : ButtonHot;
     Repaint();
     Q_EMIT MouseEnter();
     ShowOwnToolTip();
@@ -437,6 +441,7 @@ void isButton::changeEvent(QEvent* event) {
         look_.enabled = isEnabled();
         state_ = ButtonNormal;
         mouseInside_ = mouseInside_ && isEnabled();
+        leftHeld_ = leftHeld_ && isEnabled();
         Repaint();
         break;
     case QEvent::PaletteChange:

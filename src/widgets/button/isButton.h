@@ -170,6 +170,7 @@ private:
     bool hasFocus_ = false;
     bool mouseInside_ = false;
     int lastMouseButton_ = 0;
+    bool leftHeld_ = false; // a left press on the control, not yet released
     bool secondPressOfDoubleClick_ = false;
     bool changed_ = false;
     QPointer<ButtonToolTip> tip_;

@@ -1,5 +1,6 @@
 #include "WindowMover.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -21,8 +22,9 @@ bool WindowMover::eventFilter(QObject* watched, QEvent* event) {
         return doubleClicks_ == DoubleClicks::Move &&
                Press(static_cast<const QMouseEvent&>(*event));
     case QEvent::MouseMove:
-        return Follow(static_cast<const QMouseEvent&>(*event));
+        return Drag(static_cast<const QMouseEvent&>(*event));
     case QEvent::MouseButtonRelease:
+        pressedAt_.reset();
         offset_.reset();
         return false;
     default:
@@ -30,25 +32,43 @@ bool WindowMover::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
+// Nothing moves yet: handing the pointer to the window manager now would take the release and
+// the second click of a double click away from the window.
 bool WindowMover::Press(const QMouseEvent& event) {
     if (!(buttons_ & event.button()))
         return false;
-    QWindow* handle = window_->windowHandle();
-    if (handle && handle->startSystemMove())
-        offset_.reset();
-    else
-        offset_ = event.globalPosition().toPoint() - window_->pos();
+    pressedAt_ = event.globalPosition().toPoint();
+    offset_.reset();
     return true;
 }
 
 // Moves the window only while a button is held: a release lost to another window ends the move.
-bool WindowMover::Follow(const QMouseEvent& event) {
-    if (!offset_)
+bool WindowMover::Drag(const QMouseEvent& event) {
+    if (!pressedAt_ && !offset_)
         return false;
     if (event.buttons() == Qt::NoButton) {
+        pressedAt_.reset();
         offset_.reset();
         return false;
     }
-    window_->move(event.globalPosition().toPoint() - *offset_);
+    const QPoint pointer = event.globalPosition().toPoint();
+    if (pressedAt_) {
+        if ((pointer - *pressedAt_).manhattanLength() < QApplication::startDragDistance())
+            return true;
+        StartMove(pointer);
+        return true;
+    }
+    window_->move(pointer - *offset_);
     return true;
+}
+
+// The window first catches up with the pointer, so that the place the press went down stays
+// under it whoever moves the window from here on.
+void WindowMover::StartMove(QPoint pointer) {
+    const QPoint grip = *pressedAt_ - window_->pos();
+    pressedAt_.reset();
+    window_->move(pointer - grip);
+    QWindow* handle = window_->windowHandle();
+    if (!handle || !handle->startSystemMove())
+        offset_ = grip;
 }
