@@ -1,6 +1,8 @@
 // Keyed pictures and window shapes, picture buttons, and moving a frameless window by its face.
 
+#include "DevicePixels.h"
 #include "ImageButton.h"
+#include "ShapedFace.h"
 #include "SkinPictures.h"
 #include "WindowMover.h"
 
@@ -115,6 +117,54 @@ private Q_SLOTS:
         QCOMPARE(pixels.pixel(20, 20), qRgb(0x3F, 0xB9, 0x50));
         QCOMPARE(RenderIconSet(path, {16, 32}).availableSizes(),
                  (QList<QSize>{{16, 16}, {32, 32}}));
+    }
+
+    // On a denser screen the face has the device pixels and the 1x shape: every device pixel
+    // that touches the shape shows the art, never the key, and all others are the key.
+    void shapedFaceAtAnyRatio_data() {
+        QTest::addColumn<qreal>("ratio");
+        for (qreal ratio : {1.0, 1.25, 1.5, 2.0})
+            QTest::newRow(qPrintable(QString::number(ratio))) << ratio;
+    }
+
+    void shapedFaceAtAnyRatio() {
+        QFETCH(qreal, ratio);
+        const QString path = Svg("face.svg", Disc("#1F3A5A"));
+        ShapedFace face(path, {40, 40});
+        const QImage oneX = KeyedPicture(path, {40, 40});
+        QCOMPARE(face.Shape(), KeyRegion(oneX));
+        const QImage picture = face.Picture(ratio);
+        QCOMPARE(picture.devicePixelRatio(), ratio);
+        QCOMPARE(picture.size(), DevicePixels(QRect(0, 0, 40, 40), ratio).size());
+        if (ratio == 1.0)
+            QCOMPARE(picture, oneX);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRect cells = CoveringRegion(QRegion(x, y, 1, 1), ratio).boundingRect();
+                const bool touches = face.Shape().intersects(cells);
+                const QRgb px = picture.pixel(x, y);
+                QVERIFY2(touches == (px != ColourKey),
+                         qPrintable(QStringLiteral("key wrong at %1,%2").arg(x).arg(y)));
+                QVERIFY2(!touches || Near(px, qRgb(0x1F, 0x3A, 0x5A)),
+                         qPrintable(QStringLiteral("fringe at %1,%2").arg(x).arg(y)));
+            }
+    }
+
+    // Above 1x an icon set draws its artwork afresh at the device size asked for, in every
+    // mode; at 1x it shows its prepared pictures.
+    void iconSetsDrawnAtTheirDensity() {
+        const QString path = Svg("set.svg", Disc("#3FB950"));
+        const QIcon icon = RenderIconSet(path, {16, 32});
+        QCOMPARE(icon.pixmap(QSize(16, 16), 1.0).toImage(),
+                 QPixmap::fromImage(RenderSvg(path, {16, 16})).toImage());
+        const QPixmap dense = icon.pixmap(QSize(22, 22), 1.5);
+        QCOMPARE(dense.size(), QSize(33, 33));
+        QCOMPARE(dense.devicePixelRatio(), 1.5);
+        QCOMPARE(dense.toImage().convertToFormat(QImage::Format_ARGB32),
+                 RenderSvg(path, {22, 22}, 1.5).convertToFormat(QImage::Format_ARGB32));
+        const QImage disabled = icon.pixmap(QSize(22, 22), 1.5, QIcon::Disabled).toImage();
+        QCOMPARE(disabled.size(), QSize(33, 33));
+        QVERIFY(disabled.pixel(16, 16) != dense.toImage().pixel(16, 16));
     }
 
     void imageButtonClicksWhenReleasedOverIt_data() {
