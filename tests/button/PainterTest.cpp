@@ -3,6 +3,8 @@
 
 #include "ButtonPainter.h"
 #include "ButtonTests.h"
+#include "DensityShots.h"
+#include "DevicePixels.h"
 #include "PixelCanvas.h"
 
 #include <QApplication>
@@ -79,6 +81,9 @@ private Q_SLOTS:
     void captionIsClippedToItsRectangle();
     void badInputStaysInside_data();
     void badInputStaysInside();
+    void pixelRulesOnDevicePixels_data();
+    void pixelRulesOnDevicePixels();
+    void captionAndIconAtDeviceResolution();
 };
 
 void PainterTest::arithmetic_data() {
@@ -390,6 +395,84 @@ void PainterTest::badInputStaysInside() {
         const ButtonPicture picture = Paint(look, QSize(20, 20), state, true);
         QCOMPARE(picture.image.size(), QSize(20, 20));
     }
+}
+
+// A denser screen draws the look's rules on its own pixels: the frame stays one device pixel
+// wide and unbroken at any ratio, and the mask keeps every pixel that was drawn.
+void PainterTest::pixelRulesOnDevicePixels_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("state");
+    for (qreal ratio : {2.0, 1.5, 1.25}) {
+        for (const QSize size : {QSize(93, 37), QSize(40, 24)}) {
+            for (int state : {int(ButtonNormal), int(ButtonHot)}) {
+                QTest::addRow("%gx %dx%d state %d", ratio, size.width(), size.height(), state)
+                    << ratio << size << state;
+            }
+        }
+    }
+}
+
+void PainterTest::pixelRulesOnDevicePixels() {
+    QFETCH(qreal, ratio);
+    QFETCH(QSize, size);
+    QFETCH(int, state);
+    const QImage image = Paint(Plain(5), size, state).image;
+    const QSize device = DevicePixels(QRect(QPoint(0, 0), size), ratio).size();
+    const QImage dense = PaintButton(size, Plain(5), state, false, Desk(), nullptr, ratio).image;
+    QCOMPARE(dense.size(), device);
+    QCOMPARE(dense.devicePixelRatio(), ratio);
+    const int W = device.width();
+    const int H = device.height();
+    for (int x = 2; x <= W - 3; ++x) {
+        QCOMPARE(Hex(dense.pixel(x, 0)), QStringLiteral("#003C74"));
+        QCOMPARE(Hex(dense.pixel(x, H - 1)), QStringLiteral("#003C74"));
+    }
+    for (int y = 2; y <= H - 3; ++y) {
+        QCOMPARE(Hex(dense.pixel(0, y)), QStringLiteral("#003C74"));
+        QCOMPARE(Hex(dense.pixel(W - 1, y)), QStringLiteral("#003C74"));
+    }
+    // One device pixel inside the frame the face begins, as it begins one pixel inside at 1x.
+    QCOMPARE(Hex(dense.pixel(W / 2, 1)), Hex(image.pixel(size.width() / 2, 1)));
+    QCOMPARE(Hex(dense.pixel(1, H / 2)) == QStringLiteral("#003C74"), false);
+    QCOMPARE(Hex(dense.pixel(0, 0)), QStringLiteral("transparent"));
+    QCOMPARE(Hex(dense.pixel(1, 0)), QStringLiteral("#6A8BA2"));
+
+    const QRegion mask = ButtonMask(5, size, ratio);
+    for (int y = 0; y < H; ++y) {
+        for (int x = 0; x < W; ++x) {
+            if (qAlpha(dense.pixel(x, y)) != 0) {
+                QVERIFY2(mask.contains(QPoint(int(x / ratio), int(y / ratio))),
+                         qPrintable(QStringLiteral("%1,%2 cut off").arg(x).arg(y)));
+            }
+        }
+    }
+}
+
+// The caption is drawn at the device resolution, so it holds detail the 1x picture blown up
+// does not; an icon given at the device size is drawn as it is, at its logical place.
+void PainterTest::captionAndIconAtDeviceResolution() {
+    ButtonLook look = Plain(5);
+    look.caption = QStringLiteral("       Download");
+    look.font = QFont(QStringLiteral("DejaVu Sans"));
+    look.font.setPixelSize(11);
+    look.iconAlign = 1;
+    look.iconSize = 16;
+    look.icon = QImage(32, 32, QImage::Format_ARGB32);
+    look.icon.fill(QColor(0xFF0000));
+    look.icon.setPixel(0, 0, QColor(0x00FF00).rgb());
+    look.icon.setDevicePixelRatio(2.0);
+    const QSize size(106, 38);
+    const QImage oneX = Paint(look, size, ButtonNormal).image;
+    const QImage dense = PaintButton(size, look, ButtonNormal, false, Desk(), nullptr, 2.0).image;
+    QVERIFY(HoldsMoreDetail(dense.convertToFormat(QImage::Format_ARGB32),
+                            BlownUp(oneX, dense.size()), QRect(40, 10, 60, 18), 2.0));
+
+    const QPoint at = IconPosition(size, look, 5, false) * 2;
+    QCOMPARE(Hex(dense.pixel(at)), QStringLiteral("#00FF00"));
+    QCOMPARE(Hex(dense.pixel(at + QPoint(1, 0))), QStringLiteral("#FF0000"));
+    QCOMPARE(Hex(dense.pixel(at + QPoint(31, 31))), QStringLiteral("#FF0000"));
+    QVERIFY(Hex(dense.pixel(at + QPoint(32, 16))) != QStringLiteral("#FF0000"));
 }
 
 int RunPainterTests(int argc, char** argv) {

@@ -1,6 +1,7 @@
 #include "ButtonPainter.h"
 
 #include "ButtonFaces.h"
+#include "DevicePixels.h"
 
 #include <QPainter>
 #include <QPalette>
@@ -80,9 +81,11 @@ bool DrawFace(const FaceContext& f, QImage& image, const QStyle* theme) {
     }
 }
 
-void DrawCaption(QImage& image, const ButtonLook& look, const SystemColors& sys, int state) {
-    const int W = image.width();
-    const int H = image.height();
+// The caption is laid out in logical pixels and drawn at the image's own ratio.
+void DrawCaption(QImage& image, QSize size, const ButtonLook& look, const SystemColors& sys,
+                 int state) {
+    const int W = size.width();
+    const int H = size.height();
     const QRect captionRect(QPoint(4, 4), QPoint(W - 5, H - 5));
     QPainter p(&image);
     p.setClipRect(captionRect);
@@ -91,14 +94,20 @@ void DrawCaption(QImage& image, const ButtonLook& look, const SystemColors& sys,
     p.drawText(captionRect, CaptionFlags(look.captionAlign) | Qt::TextSingleLine, look.caption);
 }
 
-void DrawIcon(QImage& image, const ButtonLook& look, int style, int state) {
+// The icon's place and size are logical; it is drawn on the device pixels they cover, from an
+// icon of that many pixels when the control was given one.
+void DrawIcon(QImage& image, QSize size, qreal ratio, const ButtonLook& look, int style,
+              int state) {
     if (look.icon.isNull() || !look.iconVisible || look.iconSize <= 0 || look.iconSize > 4096) {
         return;
     }
-    const QSize size = image.size();
-    const int n = look.iconSize;
-    const QImage scaled = look.icon.scaled(n, n, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QPoint at = IconPosition(size, look, style, state == ButtonPressed);
+    const QRect place = DevicePixels(QRect(IconPosition(size, look, style, state == ButtonPressed),
+                                           QSize(look.iconSize, look.iconSize)),
+                                     ratio);
+    const int n = place.width();
+    QImage scaled = look.icon.scaled(n, n, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(1.0);
+    const QPoint at = place.topLeft();
     QPainter p(&image);
     p.drawImage(at, scaled);
     if (style == 4 && state == ButtonHot) {
@@ -205,32 +214,59 @@ QRegion ButtonRegion(int style, QSize size) {
     }
 }
 
+QRegion ButtonMask(int style, QSize size, qreal ratio) {
+    if (ratio == 1.0) {
+        return ButtonRegion(style, size);
+    }
+    return CoveringRegion(
+        ButtonRegion(style, DevicePixels(QRect(QPoint(0, 0), size), ratio).size()), ratio);
+}
+
+// How the looks meet a denser screen. Every rule of a look is a rule about pixels: a frame one
+// pixel wide, single corner pixels, gradient rows counted from the edges. On a screen with
+// more device pixels to a logical one, the faces are drawn on the device pixels themselves,
+// each rule keeping its meaning of one pixel: at 2x the frame is one device pixel wide and as
+// sharp as the screen allows, the rings and bands along the edges are half as thick as at 1x,
+// and whatever follows the size (a gradient over the height, the far edges, the rounded skin
+// corners) follows the device size. A fractional ratio changes nothing in this: the rules fall
+// on whole device pixels, never between two, so 1.25 and 1.5 give no gaps, seams or blur.
+// The caption and the icon are content, not rules: they keep their logical places and sizes
+// and are drawn at the device resolution.
 ButtonPicture PaintButton(QSize size, const ButtonLook& look, int state, bool hasFocus,
-                          const SystemColors& colors, const QStyle* theme) {
+                          const SystemColors& colors, const QStyle* theme, qreal ratio,
+                          QSize devicePixels) {
     ButtonPicture picture;
     size = size.expandedTo(QSize(1, 1));
-    picture.image = QImage(size, QImage::Format_ARGB32);
+    if (devicePixels.isEmpty()) {
+        devicePixels = DevicePixels(QRect(QPoint(0, 0), size), ratio).size();
+    }
+    devicePixels = devicePixels.expandedTo(QSize(1, 1));
+    picture.image = QImage(devicePixels, QImage::Format_ARGB32);
     // The caption's point size means the same on every screen: 96 dots per inch.
     picture.image.setDotsPerMeterX(3780);
     picture.image.setDotsPerMeterY(3780);
+    // The themed look and the caption draw in logical pixels; the faces set device pixels.
+    picture.image.setDevicePixelRatio(ratio);
     PixelCanvas canvas(picture.image);
     canvas.Background(colors.buttonFace);
 
     picture.state = EffectiveState(look, state);
     ButtonLook drawn = look;
-    FaceContext face{canvas, drawn, colors, picture.state, hasFocus, size.width(), size.height()};
+    const int W = devicePixels.width();
+    const int H = devicePixels.height();
+    FaceContext face{canvas, drawn, colors, picture.state, hasFocus, W, H};
     if (!DrawFace(face, picture.image, theme)) {
         picture.themeMissing = true;
         drawn.style = look.nonThemeStyle == 6 ? -1 : look.nonThemeStyle;
         canvas.Background(colors.buttonFace);
         DrawFace(face, picture.image, theme);
     }
-    DrawCaption(picture.image, drawn, colors, picture.state);
-    DrawIcon(picture.image, drawn, drawn.style, picture.state);
+    DrawCaption(picture.image, size, drawn, colors, picture.state);
+    picture.image.setDevicePixelRatio(1.0);
+    DrawIcon(picture.image, size, ratio, drawn, drawn.style, picture.state);
 
     // Outside the shape nothing of the button shows.
-    const QRegion outside =
-        QRegion(0, 0, size.width(), size.height()) - ButtonRegion(drawn.style, size);
+    const QRegion outside = QRegion(0, 0, W, H) - ButtonRegion(drawn.style, devicePixels);
     if (!outside.isEmpty()) {
         QPainter p(&picture.image);
         p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -238,6 +274,7 @@ ButtonPicture PaintButton(QSize size, const ButtonLook& look, int state, bool ha
             p.fillRect(r, Qt::transparent);
         }
     }
+    picture.image.setDevicePixelRatio(ratio);
     return picture;
 }
 

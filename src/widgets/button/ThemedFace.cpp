@@ -12,7 +12,8 @@ bool DrawThemedFace(const FaceContext& f, QImage& image, const QStyle* theme) {
     }
     f.canvas.Background(f.sys.buttonFace);
     QStyleOptionButton option;
-    option.rect = QRect(0, 0, f.W, f.H);
+    // The theme draws in logical pixels, at the image's ratio.
+    option.rect = QRect(QPoint(0, 0), image.deviceIndependentSize().toSize());
     option.state = QStyle::State_Raised;
     switch (f.state) {
     case ButtonHot:

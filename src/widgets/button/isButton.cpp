@@ -2,6 +2,7 @@
 
 #include "ButtonPainter.h"
 #include "ButtonToolTip.h"
+#include "DevicePixels.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -61,7 +62,7 @@ isButton::~isButton() = default;
 
 void isButton::ShapeChanged() {
     changed_ = true;
-    setMask(ButtonRegion(look_.style, size()));
+    UpdateMask();
     Repaint();
 }
 
@@ -221,27 +222,39 @@ void isButton::Refresh() {
     Repaint();
 }
 
-QImage isButton::Snapshot() {
+void isButton::UpdateMask() {
+    maskRatio_ = devicePixelRatioF();
+    setMask(ButtonMask(look_.style, size(), maskRatio_));
+}
+
+QImage isButton::Snapshot(qreal ratio, QSize devicePixels) {
     ApplyOverrides();
     const ButtonPicture picture =
-        PaintButton(size(), look_, state_, hasFocus_, SystemColorsFrom(palette()), style());
+        PaintButton(size(), look_, state_, hasFocus_, SystemColorsFrom(palette()), style(), ratio,
+                    devicePixels);
     if (picture.themeMissing) {
         // Without a theme the themed look gives way, in memory only, to the fallback look.
         look_.style = look_.nonThemeStyle;
-        setMask(ButtonRegion(look_.style, size()));
+        UpdateMask();
     }
     return picture.image;
 }
 
 void isButton::paintEvent(QPaintEvent*) {
-    const QImage image = Snapshot();
+    // Moved to a screen of another ratio: the mask follows the finer outline.
+    if (devicePixelRatioF() != maskRatio_) {
+        UpdateMask();
+    }
     QPainter p(this);
+    // The picture has exactly the device pixels the button covers here, so it is drawn one
+    // to one wherever a fractional ratio puts the button's edges.
+    const QImage image = Snapshot(PaintRatio(p), PaintedPixels(p, rect()).size());
     p.drawImage(0, 0, image);
 }
 
 void isButton::resizeEvent(QResizeEvent* event) {
     QAbstractButton::resizeEvent(event);
-    setMask(ButtonRegion(look_.style, size()));
+    UpdateMask();
     Repaint();
 }
 
@@ -479,7 +492,7 @@ void isButton::hideEvent(QHideEvent* event) {
 
 void isButton::PropertiesLoaded() {
     state_ = ButtonNormal;
-    setMask(ButtonRegion(look_.style, size()));
+    UpdateMask();
     Repaint();
 }
 

@@ -110,8 +110,9 @@ public:
     const ButtonLook& Look() const { return look_; }
     QWidget* ToolTipWindow() const; // the tooltip window of the last pointer entry, if any
 
-    // What the control paints for its current size, properties and state.
-    QImage Snapshot();
+    // What the control paints for its current size, properties and state, at a device pixel
+    // ratio and, when given, on that many device pixels.
+    QImage Snapshot(qreal ratio = 1.0, QSize devicePixels = {});
 
     void Refresh();
     void About();
@@ -147,6 +148,7 @@ protected:
 
 private:
     void ShapeChanged();   // a property that moves things: region, repaint
+    void UpdateMask();     // the look's region at the screen's ratio
     void LookChanged();    // a property that only changes colours or text: repaint
     void ApplyOverrides(); // a set check state and the disabled state win over the input state
     void Repaint();
@@ -173,5 +175,6 @@ private:
     bool leftHeld_ = false; // a left press on the control, not yet released
     bool secondPressOfDoubleClick_ = false;
     bool changed_ = false;
+    qreal maskRatio_ = 1.0;
     QPointer<ButtonToolTip> tip_;
 };
