@@ -2,6 +2,7 @@
 
 #include "AddressText.h"
 #include "DefaultIni.h"
+#include "DevicePixels.h"
 #include "ImageButton.h"
 #include "isButton.h"
 #include "MessageBoxPrompter.h"
@@ -28,6 +29,8 @@ const QColor kRed(255, 0, 0);
 const QColor kFaceText(0x1E, 0x2A, 0x36);
 
 const QString kMessageTitle = QStringLiteral("Please");
+const QSize kFaceSize(470, 370);
+const QSize kIconSize(32, 32);
 
 // Where each parameter sits: video on the left, audio on the right, three rows each.
 struct ParamPlace {
@@ -53,8 +56,8 @@ QLabel* MakeLabel(const QString& text, const QRect& place, QWidget* parent) {
     return label;
 }
 
-isButton* MakeButton(const char* name, const QString& caption, const QString& icon,
-                     const QRect& place, QWidget* parent) {
+isButton* MakeButton(const char* name, const QString& caption, const QRect& place,
+                     QWidget* parent) {
     auto* button = new isButton(parent);
     button->setObjectName(QLatin1String(name));
     button->SetStyle(5);
@@ -63,8 +66,6 @@ isButton* MakeButton(const char* name, const QString& caption, const QString& ic
     button->SetIconAlign(1);
     button->SetIconSize(32);
     button->SetFont(QFont(QStringLiteral("Verdana"), 8.25));
-    if (!icon.isEmpty())
-        button->SetIcon(RenderIcon(icon, QSize(32, 32)));
     button->SetCaption(caption);
     button->setAccessibleName(caption.trimmed());
     button->setGeometry(place);
@@ -80,11 +81,12 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 } // namespace
 
 frmAdd::frmAdd(AddTaskContext context, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(std::move(context)) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(std::move(context)),
+      face_(QStringLiteral(":/creation/face.svg"), kFaceSize) {
     setObjectName(QStringLiteral("frmAdd"));
     setWindowTitle(QStringLiteral("Add New Download"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(470, 370);
+    setFixedSize(kFaceSize);
     if (context_.configDir.isEmpty())
         context_.configDir = context_.appDir;
     if (!context_.prompter) {
@@ -92,11 +94,11 @@ frmAdd::frmAdd(AddTaskContext context, QWidget* parent)
         context_.prompter = ownPrompter_.get();
     }
 
-    face_ = KeyedPicture(QStringLiteral(":/creation/face.svg"), size());
-    setMask(KeyRegion(face_));
+    setMask(face_.Shape());
     new WindowMover(this, Qt::LeftButton);
 
     BuildControls();
+    RenderPictures(devicePixelRatioF());
 
     // A fresh dialog: no conversion, the first item of every parameter list.
     ProfileChanged(0);
@@ -108,8 +110,6 @@ frmAdd::~frmAdd() = default;
 
 void frmAdd::BuildControls() {
     ImgExit = new ImageButton(QStringLiteral("Back"), this);
-    ImgExit->SetPictures(RenderIcon(QStringLiteral(":/creation/exit.svg"), QSize(20, 20)),
-                         RenderIcon(QStringLiteral(":/creation/exit_hot.svg"), QSize(20, 20)));
     ImgExit->setObjectName(QStringLiteral("ImgExit"));
     ImgExit->setGeometry(440, 8, 20, 20);
     connect(ImgExit, &ImageButton::clicked, this, &QWidget::close);
@@ -161,12 +161,10 @@ void frmAdd::BuildControls() {
     saveLabel->setBuddy(txtSave);
 
     cmdBrowse =
-        MakeButton("cmdBrowse", QStringLiteral("Browse..."), {}, QRect(352, 280, 104, 30), this);
+        MakeButton("cmdBrowse", QStringLiteral("Browse..."), QRect(352, 280, 104, 30), this);
     cmdStart =
-        MakeButton("cmdStart", QStringLiteral("       Download"),
-                   QStringLiteral(":/creation/download.svg"), QRect(238, 323, 106, 38), this);
-    cmdBack = MakeButton("cmdBack", QStringLiteral("       Back"),
-                         QStringLiteral(":/creation/back.svg"), QRect(350, 323, 106, 38), this);
+        MakeButton("cmdStart", QStringLiteral("       Download"), QRect(238, 323, 106, 38), this);
+    cmdBack = MakeButton("cmdBack", QStringLiteral("       Back"), QRect(350, 323, 106, 38), this);
     connect(cmdBrowse, &isButton::Click, this, &frmAdd::Browse);
     connect(cmdStart, &isButton::Click, this, &frmAdd::Download);
     connect(cmdBack, &isButton::Click, this, &QWidget::close);
@@ -186,6 +184,15 @@ void frmAdd::BuildControls() {
                                             cmdBack};
     for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
+
+void frmAdd::RenderPictures(qreal ratio) {
+    picturesRatio_ = ratio;
+    ImgExit->SetPictures(
+        RenderIcon(QStringLiteral(":/creation/exit.svg"), QSize(20, 20), ratio),
+        RenderIcon(QStringLiteral(":/creation/exit_hot.svg"), QSize(20, 20), ratio));
+    cmdStart->SetIcon(RenderIcon(QStringLiteral(":/creation/download.svg"), kIconSize, ratio));
+    cmdBack->SetIcon(RenderIcon(QStringLiteral(":/creation/back.svg"), kIconSize, ratio));
 }
 
 void frmAdd::SetAddress(const QString& address) {
@@ -298,7 +305,12 @@ void frmAdd::Download() {
 
 void frmAdd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, face_);
+    // A new ratio (another screen, or a grab at another density) reaches the controls before
+    // they paint themselves, right after the face.
+    const qreal ratio = PaintRatio(painter);
+    if (ratio != picturesRatio_)
+        RenderPictures(ratio);
+    face_.Paint(painter);
 }
 
 void frmAdd::closeEvent(QCloseEvent* event) {

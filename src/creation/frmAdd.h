@@ -7,8 +7,8 @@
 
 #include "AddTaskContext.h"
 #include "ConversionProfiles.h"
+#include "ShapedFace.h"
 
-#include <QImage>
 #include <QWidget>
 
 #include <array>
@@ -46,6 +46,8 @@ protected:
 
 private:
     void BuildControls();
+    // The corner image's and the buttons' pictures at a device pixel ratio.
+    void RenderPictures(qreal ratio);
     void CheckAddress(const QString& text);
     void ProfileChanged(int profile);
     void Browse();
@@ -56,7 +58,8 @@ private:
 
     AddTaskContext context_;
     std::unique_ptr<MessageBoxPrompter> ownPrompter_;
-    QImage face_;
+    ShapedFace face_;
+    qreal picturesRatio_ = 0;
     AddressState state_ = AddressState::Unchecked;
 
     QLabel* lblUrl = nullptr;

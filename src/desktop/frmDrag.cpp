@@ -1,5 +1,6 @@
 #include "frmDrag.h"
 
+#include "DevicePixels.h"
 #include "TaskSources.h"
 #include "TilePictures.h"
 #include "WindowMover.h"
@@ -105,7 +106,7 @@ void frmDrag::Prepare() {
 void frmDrag::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawPixmap(0, 0,
-                       TilePicture(busy_ ? TileLook::Busy : TileLook::Idle, devicePixelRatioF()));
+                       TilePicture(busy_ ? TileLook::Busy : TileLook::Idle, PaintRatio(painter)));
 }
 
 void frmDrag::mousePressEvent(QMouseEvent* event) {

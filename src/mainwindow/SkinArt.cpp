@@ -1,6 +1,8 @@
 #include "SkinArt.h"
 
+#include "DevicePixels.h"
 #include "FrameLayout.h"
+#include "ShapedFace.h"
 #include "SkinPictures.h"
 
 #include <QFile>
@@ -164,15 +166,17 @@ void PaintTab(QPainter& p, QSize size, int tab, Look look) {
 }
 
 // The frame artwork before any idle look is drawn in: hover and pressed pictures start from it
-// so that an idle look never shows through them.
-const QImage& PlainArt() {
-    static const QImage art =
-        RenderSvg(QStringLiteral(":/mainwindow/background.svg"), FrameLayout::BackgroundSize);
+// so that an idle look never shows through them. The last ratio asked for is kept.
+QImage PlainArt(qreal ratio) {
+    static QImage art;
+    if (art.isNull() || art.devicePixelRatio() != ratio)
+        art = RenderSvg(QStringLiteral(":/mainwindow/background.svg"), FrameLayout::BackgroundSize,
+                        ratio);
     return art;
 }
 
-QImage ComposeBackground() {
-    QImage art = PlainArt();
+QImage ComposedArt(qreal ratio) {
+    QImage art = PlainArt(ratio);
     QPainter p(&art);
     PaintSvg(p, ReadSvg(QStringLiteral("app_icon.svg")), FrameLayout::ProgramIconRect);
     for (int i = 0; i < FrameLayout::ToolbarCount; ++i) {
@@ -199,16 +203,32 @@ QImage ComposeBackground() {
         p.restore();
     }
     p.end();
-    // Edges are laid over the rim colour, so the outline darkens instead of paling.
-    return KeyOutside(art, Colour::Rim);
+    return art;
 }
 
-template <typename Painter> QPixmap Picture(const QRect& where, Painter paint) {
-    QImage image = PlainArt().copy(where);
+// Edges are laid over the rim colour, so the outline darkens instead of paling.
+ShapedFace& Frame() {
+    static ShapedFace frame(&ComposedArt, Colour::Rim);
+    return frame;
+}
+
+// A picture for one place on the frame, cut from the plain art at the device pixels the window
+// shows that place on.
+template <typename Painter> QPixmap Picture(const QRect& where, qreal ratio, Painter paint) {
+    const QRect pixels = DevicePixels(where, ratio);
+    QImage image = PlainArt(ratio).copy(pixels);
+    image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
+    // The cut starts on a whole device pixel; the place itself may start a fraction of one away.
+    const QPointF shift = QPointF(where.topLeft()) - QPointF(pixels.topLeft()) / ratio;
+    if (!shift.isNull())
+        painter.translate(shift);
     paint(painter, where.size());
     painter.end();
-    return QPixmap::fromImage(KeyOutside(image, Colour::Rim));
+    if (ratio == 1.0)
+        return QPixmap::fromImage(KeyOutside(image, Colour::Rim));
+    return QPixmap::fromImage(
+        KeyToShape(image, Frame().Shape().translated(-where.topLeft()), Colour::Rim));
 }
 
 } // namespace
@@ -221,33 +241,36 @@ QFont UiFont(int pixelSize, bool bold) {
     return font;
 }
 
-const QImage& Background() {
-    static const QImage background = ComposeBackground();
-    return background;
+QImage Background(qreal ratio) {
+    return Frame().Picture(ratio);
 }
 
-QPixmap ToolbarPicture(int index, Look look) {
-    return Picture(FrameLayout::ToolbarRect(index),
+const QRegion& Shape() {
+    return Frame().Shape();
+}
+
+QPixmap ToolbarPicture(int index, Look look, qreal ratio) {
+    return Picture(FrameLayout::ToolbarRect(index), ratio,
                    [&](QPainter& p, QSize size) { PaintToolbarTile(p, size, index, look); });
 }
 
-QPixmap MenuPicture(int index, Look look) {
-    return Picture(FrameLayout::MenuRect(index),
+QPixmap MenuPicture(int index, Look look, qreal ratio) {
+    return Picture(FrameLayout::MenuRect(index), ratio,
                    [&](QPainter& p, QSize size) { PaintMenuLabel(p, size, index, look); });
 }
 
-QPixmap TabPicture(int tab, Look look) {
+QPixmap TabPicture(int tab, Look look, qreal ratio) {
     const QRect where = tab == 0 ? FrameLayout::TaskTabRect : FrameLayout::BrowserTabRect;
-    return Picture(where, [&](QPainter& p, QSize size) { PaintTab(p, size, tab, look); });
+    return Picture(where, ratio, [&](QPainter& p, QSize size) { PaintTab(p, size, tab, look); });
 }
 
-QPixmap SearchPicture() {
+QPixmap SearchPicture(qreal ratio) {
     return RenderIcon(QStringLiteral(":/mainwindow/search.svg"),
-                      FrameLayout::SearchImageRect.size());
+                      FrameLayout::SearchImageRect.size(), ratio);
 }
 
-QImage DownloadIcon() {
-    return RenderSvg(QStringLiteral(":/mainwindow/download.svg"), {16, 16});
+QImage DownloadIcon(qreal ratio) {
+    return RenderSvg(QStringLiteral(":/mainwindow/download.svg"), {16, 16}, ratio);
 }
 
 QIcon GenreIcon(int number) {

@@ -1,7 +1,9 @@
 #pragma once
 // The main window's pictures: the keyed background with the idle looks of the toolbar, menu
 // row and tabs drawn in, the hover and pressed pictures laid over it, and the small artwork
-// (icons, cursor). Everything is rendered from the SVG sources at the sizes the layout gives.
+// (icons, cursor). Everything is rendered from the SVG sources at the sizes the layout gives,
+// at a device pixel ratio: the pictures of a place have exactly the device pixels the window
+// shows there, so a hover picture lines up with the background at 1.25 and 1.5 too.
 
 #include <QColor>
 #include <QCursor>
@@ -9,6 +11,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QRegion>
 
 namespace SkinArt {
 
@@ -29,15 +32,18 @@ inline const QColor Link{68, 115, 157};
 
 QFont UiFont(int pixelSize, bool bold = false);
 
-// 636 x 510, pure magenta outside the window's outline, idle looks drawn in.
-const QImage& Background();
+// 636 x 510 logical pixels, pure magenta outside the window's outline, idle looks drawn in.
+QImage Background(qreal ratio = 1.0);
+// The window's outline: what of the background is not the key, the same at every ratio.
+const QRegion& Shape();
 
-QPixmap ToolbarPicture(int index, Look look); // index as in the command table
-QPixmap MenuPicture(int index, Look look);    // 0 File, 2 Settings, 3 About
-QPixmap TabPicture(int tab, Look look);       // 0 task list, 1 music browser; Pressed = selected
+QPixmap ToolbarPicture(int index, Look look, qreal ratio = 1.0); // index as in the command table
+QPixmap MenuPicture(int index, Look look, qreal ratio = 1.0);    // 0 File, 2 Settings, 3 About
+// 0 task list, 1 music browser; Pressed = selected
+QPixmap TabPicture(int tab, Look look, qreal ratio = 1.0);
 
-QPixmap SearchPicture();
-QImage DownloadIcon();
+QPixmap SearchPicture(qreal ratio = 1.0);
+QImage DownloadIcon(qreal ratio = 1.0);
 QIcon GenreIcon(int number); // 1 to 11, as the tree's image list numbers them
 QIcon WindowIcon();
 QCursor HandCursor();

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "DevicePixels.h"
 #include "FrameLayout.h"
 #include "HiddenText.h"
 #include "isButton.h"
@@ -66,6 +67,20 @@ QWidget* Swatch(const QColor& colour, QWidget* parent) {
     return swatch;
 }
 
+// A picture on show is swapped for its copy at the new ratio.
+void ShowAgain(SkinImage* image, const QPixmap& hover, const QPixmap& pressed) {
+    switch (image->CurrentLook()) {
+    case SkinImage::Shown::Hover:
+        image->SetPicture(hover, SkinImage::Shown::Hover);
+        break;
+    case SkinImage::Shown::Pressed:
+        image->SetPicture(pressed, SkinImage::Shown::Pressed);
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace
 
 frmMain::frmMain(QAbstractItemModel* tasks, Prompter* prompter, MainWindowTexts texts,
@@ -78,6 +93,7 @@ frmMain::frmMain(QAbstractItemModel* tasks, Prompter* prompter, MainWindowTexts 
     BuildFrame();
     BuildPanes();
     BuildStatusStrip();
+    RenderPictures(devicePixelRatioF());
     connect(menuMsg_, &HiddenText::Changed, this, &frmMain::OnMenuMsgChanged);
 
     // Start-up, in its order: the links' colour, the progress strip's white face and the
@@ -97,15 +113,13 @@ void frmMain::BuildFrame() {
     setFixedSize(ClientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setMask(KeyRegion(SkinArt::Background()));
+    setMask(SkinArt::Shape());
     // A press anywhere on the background moves the window, as a title bar would.
     new WindowMover(this);
 
     for (int i = 0; i < ToolbarCount; ++i) {
         if (i == 2)
             continue;
-        imgButtonData_[i] = SkinArt::ToolbarPicture(i, Look::Hover);
-        imgButtonPush_[i] = SkinArt::ToolbarPicture(i, Look::Pressed);
         auto* image = new SkinImage(QStringLiteral("imgButton%1").arg(i), ToolbarRect(i),
                                     ToolbarToolTip(i), this);
         connect(image, &SkinImage::Moved, this, [this, i] { OnToolbarMove(i); });
@@ -131,8 +145,6 @@ void frmMain::BuildFrame() {
     settingsVeil_->hide();
 
     for (int i : {0, 2, 3}) {
-        imgMenuMove_[i] = SkinArt::MenuPicture(i, Look::Hover);
-        imgMenuPush_[i] = SkinArt::MenuPicture(i, Look::Pressed);
         auto* image =
             new SkinImage(QStringLiteral("imgMenu%1").arg(i), MenuRect(i), MenuToolTip(i), this);
         connect(image, &SkinImage::Moved, this, [this, i] { OnMenuMove(i); });
@@ -217,7 +229,6 @@ void frmMain::BuildPanes() {
     cmdDownload_->SetNonThemeStyle(0);
     cmdDownload_->SetToolTipType(0);
     cmdDownload_->SetCaption(QStringLiteral("     Download This Music Video Now!"));
-    cmdDownload_->SetIcon(SkinArt::DownloadIcon());
     cmdDownload_->SetIconSize(16);
     cmdDownload_->setAccessibleName(QStringLiteral("Download This Music Video Now!"));
     cmdDownload_->setGeometry(DownloadButtonRect);
@@ -225,10 +236,6 @@ void frmMain::BuildPanes() {
     connect(cmdDownload_, &isButton::Click, this,
             [this] { Q_EMIT DownloadRequested(txtWBmusic_->Text()); });
 
-    imgTab1Push_ = SkinArt::TabPicture(0, Look::Pressed);
-    imgTab2Push_ = SkinArt::TabPicture(1, Look::Pressed);
-    imgTab1M_ = SkinArt::TabPicture(0, Look::Hover);
-    imgTab2M_ = SkinArt::TabPicture(1, Look::Hover);
     imgTab1_ = new SkinImage(QStringLiteral("imgTab1"), TaskTabRect,
                              QStringLiteral("Downloading List"), this);
     ImgTab2_ = new SkinImage(QStringLiteral("ImgTab2"), BrowserTabRect,
@@ -270,7 +277,6 @@ void frmMain::BuildPanes() {
 
     imgSearch_ =
         new SkinImage(QStringLiteral("imgSearch"), SearchImageRect, QStringLiteral("Search"), this);
-    imgSearch_->SetPicture(SkinArt::SearchPicture(), SkinImage::Shown::Fixed);
     imgSearch_->setCursor(SkinArt::HandCursor());
     connect(imgSearch_, &SkinImage::Clicked, this, &frmMain::Search);
 }
@@ -303,6 +309,30 @@ void frmMain::BuildStatusStrip() {
     busyLight_->setAccessibleName(QStringLiteral("Working on a video"));
     busyLight_->setGeometry(ProgressStripRect.right() + 8, ProgressStripRect.top() + 2, 8, 8);
     busyLight_->hide();
+}
+
+void frmMain::RenderPictures(qreal ratio) {
+    picturesRatio_ = ratio;
+    for (int i = 0; i < ToolbarCount; ++i) {
+        if (!imgButton_[i])
+            continue;
+        imgButtonData_[i] = SkinArt::ToolbarPicture(i, Look::Hover, ratio);
+        imgButtonPush_[i] = SkinArt::ToolbarPicture(i, Look::Pressed, ratio);
+        ShowAgain(imgButton_[i], imgButtonData_[i], imgButtonPush_[i]);
+    }
+    for (int i : {0, 2, 3}) {
+        imgMenuMove_[i] = SkinArt::MenuPicture(i, Look::Hover, ratio);
+        imgMenuPush_[i] = SkinArt::MenuPicture(i, Look::Pressed, ratio);
+        ShowAgain(imgMenu_[i], imgMenuMove_[i], imgMenuPush_[i]);
+    }
+    imgTab1Push_ = SkinArt::TabPicture(0, Look::Pressed, ratio);
+    imgTab2Push_ = SkinArt::TabPicture(1, Look::Pressed, ratio);
+    imgTab1M_ = SkinArt::TabPicture(0, Look::Hover, ratio);
+    imgTab2M_ = SkinArt::TabPicture(1, Look::Hover, ratio);
+    ShowAgain(imgTab1_, imgTab1M_, imgTab1Push_);
+    ShowAgain(ImgTab2_, imgTab2M_, imgTab2Push_);
+    imgSearch_->SetPicture(SkinArt::SearchPicture(ratio), SkinImage::Shown::Fixed);
+    cmdDownload_->SetIcon(SkinArt::DownloadIcon(ratio));
 }
 
 void frmMain::SetMakerSite(const QString& address, const QString& caption) {
@@ -353,7 +383,12 @@ void frmMain::SetBusy(bool busy) {
 
 void frmMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, SkinArt::Background());
+    // Painted at another ratio than before (another screen, or a grab at another density): the
+    // images over the frame follow before they are painted themselves, right after this.
+    const qreal ratio = PaintRatio(painter);
+    if (ratio != picturesRatio_)
+        RenderPictures(ratio);
+    painter.drawImage(0, 0, SkinArt::Background(ratio));
     // Making the browser engine takes a good second; once the window has been drawn it can no
     // longer hold the window back.
     if (!startPageRequested_)

@@ -92,6 +92,9 @@ private:
     void BuildFrame();
     void BuildPanes();
     void BuildStatusStrip();
+    // The pictures of the toolbar, menu row, tabs, search image and download button at a device
+    // pixel ratio.
+    void RenderPictures(qreal ratio);
 
     // The image swap protocol and the commands (frmMainCommands.cpp).
     void ClearToolbar();
@@ -163,4 +166,5 @@ private:
     QWidget* settingsVeil_ = nullptr;
 
     bool startPageRequested_ = false;
+    qreal picturesRatio_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "frmSettings.h"
 
+#include "DevicePixels.h"
 #include "ImageButton.h"
 #include "isButton.h"
 #include "SettingsFile.h"
@@ -16,6 +17,7 @@ namespace {
 
 const QSize FaceSize(465, 176);
 const QSize PictureSize(465, 180);
+const QSize IconSize(32, 32);
 
 QFont FaceFont(const QString& wanted, qreal points, const QString& standIn) {
     QFont font;
@@ -44,7 +46,7 @@ QComboBox* MakeChoice(QWidget* parent, const char* name, const QStringList& entr
     return box;
 }
 
-isButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& icon,
+isButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                      const QRect& place) {
     auto* button = new isButton(parent);
     button->setObjectName(QLatin1String(name));
@@ -52,8 +54,7 @@ isButton* MakeButton(QWidget* parent, const char* name, const QString& caption, 
     button->SetNonThemeStyle(0);
     button->SetToolTipType(0);
     button->SetFont(FaceFont(QStringLiteral("Verdana"), 8.25, QStringLiteral("DejaVu Sans")));
-    button->SetIcon(RenderIcon(icon, QSize(32, 32)));
-    button->SetIconSize(32);
+    button->SetIconSize(IconSize.width());
     button->SetIconAlign(1);
     button->SetIconVisible(true);
     button->SetCaption(caption);
@@ -71,7 +72,8 @@ void Select(QComboBox* box, int index) {
 } // namespace
 
 frmSettings::frmSettings(const QString& configDir, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ConfigDir(configDir) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), ConfigDir(configDir),
+      Background(QStringLiteral(":/settings/face.svg"), PictureSize) {
     setObjectName(QStringLiteral("frmSettings"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Settings"));
@@ -79,8 +81,7 @@ frmSettings::frmSettings(const QString& configDir, QWidget* parent)
     // Tahoma's stand-in is Liberation Sans: close enough in width for the labels' places.
     setFont(FaceFont(QStringLiteral("Tahoma"), 9, QStringLiteral("Liberation Sans")));
 
-    Background = KeyedPicture(QStringLiteral(":/settings/face.svg"), PictureSize);
-    setMask(KeyRegion(Background) & QRegion(QRect(QPoint(0, 0), FaceSize)));
+    setMask(Background.Shape() & QRegion(QRect(QPoint(0, 0), FaceSize)));
     // Any button on the face moves the window, as a title bar would.
     new WindowMover(this);
 
@@ -95,12 +96,9 @@ frmSettings::frmSettings(const QString& configDir, QWidget* parent)
         {QStringLiteral("Auto Open the Drag Zone"), QStringLiteral("Hide the Drag Zone")},
         {238, 60, 213, 22}, Label2);
     // The leading blanks keep the centred caption clear of the icon at the left edge.
-    cmdOK = MakeButton(this, "cmdOK", QStringLiteral("       O K"),
-                       QStringLiteral(":/settings/ok.svg"), {248, 112, 93, 37});
-    cmdBack = MakeButton(this, "cmdBack", QStringLiteral("        Close"),
-                         QStringLiteral(":/settings/close.svg"), {346, 112, 93, 37});
+    cmdOK = MakeButton(this, "cmdOK", QStringLiteral("       O K"), {248, 112, 93, 37});
+    cmdBack = MakeButton(this, "cmdBack", QStringLiteral("        Close"), {346, 112, 93, 37});
     imgExit = new ImageButton(QStringLiteral("Back"), this);
-    imgExit->SetPictures(RenderIcon(QStringLiteral(":/settings/exit.svg"), QSize(15, 15)));
     imgExit->setObjectName(QStringLiteral("imgExit"));
     imgExit->setGeometry(442, 10, 15, 15);
 
@@ -112,7 +110,15 @@ frmSettings::frmSettings(const QString& configDir, QWidget* parent)
     connect(cmdBack, &isButton::Click, this, &frmSettings::close);
     connect(imgExit, &ImageButton::clicked, this, &frmSettings::close);
 
+    RenderPictures(devicePixelRatioF());
     LoadChoices();
+}
+
+void frmSettings::RenderPictures(qreal ratio) {
+    picturesRatio_ = ratio;
+    cmdOK->SetIcon(RenderIcon(QStringLiteral(":/settings/ok.svg"), IconSize, ratio));
+    cmdBack->SetIcon(RenderIcon(QStringLiteral(":/settings/close.svg"), IconSize, ratio));
+    imgExit->SetPictures(RenderIcon(QStringLiteral(":/settings/exit.svg"), QSize(15, 15), ratio));
 }
 
 void frmSettings::LoadChoices() {
@@ -142,5 +148,10 @@ void frmSettings::Confirm() {
 
 void frmSettings::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, Background);
+    // A new ratio (another screen, or a grab at another density) reaches the controls before
+    // they paint themselves, right after the face.
+    const qreal ratio = PaintRatio(painter);
+    if (ratio != picturesRatio_)
+        RenderPictures(ratio);
+    Background.Paint(painter);
 }

@@ -4,7 +4,8 @@
 // choices to the running program, Close and the corner image leave everything as it was. It
 // deletes itself when it closes.
 
-#include <QImage>
+#include "ShapedFace.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -35,9 +36,12 @@ protected:
 private:
     void LoadChoices();
     void Confirm();
+    // The corner image's and the buttons' pictures at a device pixel ratio.
+    void RenderPictures(qreal ratio);
 
     QString ConfigDir;
-    QImage Background;
+    ShapedFace Background;
+    qreal picturesRatio_ = 0;
     QLabel* Label4;
     QComboBox* cmbTC;
     QLabel* Label2;

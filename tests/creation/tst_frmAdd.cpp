@@ -3,6 +3,7 @@
 
 #include "AddTaskDialogHost.h"
 #include "DefaultIni.h"
+#include "DensityShots.h"
 #include "frmAdd.h"
 #include "isButton.h"
 #include "ScriptedPrompter.h"
@@ -127,6 +128,25 @@ private Q_SLOTS:
         QCOMPARE(Child<isButton>(&dialog, "cmdBrowse")->Caption(), "Browse...");
         QCOMPARE(Child<isButton>(&dialog, "cmdStart")->Style(), 5);
         QVERIFY(Child<QLineEdit>(&dialog, "txtSave")->text().isEmpty());
+    }
+
+    // On a denser screen the face's title and the corner image hold detail the 1x face blown
+    // up lacks, and every button's frame is one device pixel, unbroken, at any ratio.
+    void crispAtAnyRatio_data() { RatioRows({2.0, 1.5, 1.25}); }
+
+    void crispAtAnyRatio() {
+        QFETCH(qreal, ratio);
+        Fixture f;
+        frmAdd dialog(f.Context());
+        const QImage dense = RenderedAt(dialog, ratio);
+        const QImage blownUp = BlownUp(RenderedAt(dialog, 1.0), dense.size());
+        QVERIFY(HoldsMoreDetail(dense, blownUp, QRect(42, 10, 130, 16), ratio)); // title
+        QVERIFY(HoldsMoreDetail(dense, blownUp, QRect(440, 8, 20, 20), ratio));  // Back
+        for (const char* name : {"cmdStart", "cmdBack", "cmdBrowse"}) {
+            const QRect place = Child<isButton>(&dialog, name)->geometry();
+            QVERIFY2(TopEdgeIsOneDevicePixel(dense, place, ratio, 0xFF003C74), name);
+            QVERIFY(ratio != 2.0 || !TopEdgeIsOneDevicePixel(blownUp, place, ratio, 0xFF003C74));
+        }
     }
 
     void addressCheck_data() {

@@ -1,6 +1,7 @@
 // The drag zone: its looks through a whole task, its first use, placement, moving, the menu,
 // restoring the main window, and drops on the tile and on its label.
 
+#include "DensityShots.h"
 #include "frmDrag.h"
 #include "frmPop.h"
 #include "HiddenText.h"
@@ -69,6 +70,18 @@ private Q_SLOTS:
             QCOMPARE(tile.lblPro()->isVisible(), task.at(i).labelShown);
             QCOMPARE(tile.lblPro()->text(), task.at(i).label);
         }
+    }
+
+    // On a denser screen the tile is drawn at its pixels, with detail its 1x picture blown up
+    // lacks.
+    void tileAtDensity_data() { RatioRows({2.0, 1.5}); }
+
+    void tileAtDensity() {
+        QFETCH(qreal, ratio);
+        frmDrag tile;
+        const QImage dense = RenderedAt(tile, ratio);
+        const QImage blownUp = BlownUp(RenderedAt(tile, 1.0), dense.size());
+        QVERIFY(HoldsMoreDetail(dense, blownUp, tile.rect(), ratio));
     }
 
     void startupPlacement() {

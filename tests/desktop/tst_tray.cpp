@@ -2,6 +2,7 @@
 // notice it shows.
 
 #include "ClipboardWatch.h"
+#include "DensityShots.h"
 #include "DesktopIntegration.h"
 #include "frmPop.h"
 #include "frmS.h"
@@ -75,6 +76,22 @@ private Q_SLOTS:
         QCOMPARE(pop.menuMain()->isVisible(), menuOpen);
         pop.menuMain()->close();
         QCOMPARE(menuMsg.Text(), QStringLiteral("b0"));
+    }
+
+    // On a denser screen the tray draws the logo afresh at its own pixels, not blown up.
+    void iconAtDensity_data() { RatioRows({2.0, 1.5}); }
+
+    void iconAtDensity() {
+        QFETCH(qreal, ratio);
+        frmPop pop(menuMsg, prompter);
+        frmS tray(pop.menuMain());
+        const QIcon icon = tray.trayIcon().icon();
+        const QRect side(0, 0, 22, 22);
+        const QImage dense = icon.pixmap(side.size(), ratio).toImage();
+        QCOMPARE(dense.size(), DevicePixels(side, ratio).size());
+        const QImage blownUp = BlownUp(icon.pixmap(side.size(), 1.0).toImage(), dense.size());
+        QVERIFY(
+            HoldsMoreDetail(dense.convertToFormat(QImage::Format_ARGB32), blownUp, side, ratio));
     }
 
     void iconSitsInTheTrayHost() {

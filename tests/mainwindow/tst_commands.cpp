@@ -1,6 +1,9 @@
 // The frame, the command dispatcher, the command channel and the image swap protocol.
 
+#include "DensityShots.h"
+#include "FrameLayout.h"
 #include "MainWindowFixture.h"
+#include "SkinArt.h"
 #include "WebTestMain.h"
 
 #include <QAccessible>
@@ -30,6 +33,10 @@ class TestCommands : public QObject {
 private Q_SLOTS:
     void outlineIsRounded_data();
     void outlineIsRounded();
+    void picturesLineUpWithTheFrame_data();
+    void picturesLineUpWithTheFrame();
+    void frameIsCrispAtTwice_data();
+    void frameIsCrispAtTwice();
     void channelRunsEveryCode_data();
     void channelRunsEveryCode();
     void removeAndExitAskOnlyWithRows_data();
@@ -65,6 +72,67 @@ void TestCommands::outlineIsRounded() {
     QFETCH(bool, inside);
     MainWindowFixture f;
     QCOMPARE(f.window->mask().contains(point), inside);
+}
+
+// A picture for a place on the frame has exactly the device pixels the frame shows there, at
+// any ratio: drawn in its idle look it is the frame's own picture of that place, so hover and
+// pressed pictures swap in without a seam or a shift, also where a fractional ratio puts the
+// place's edges between device pixels.
+void TestCommands::picturesLineUpWithTheFrame_data() {
+    using SkinArt::Look;
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QPixmap>("picture");
+    QTest::addColumn<QRect>("place");
+    for (qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+        for (int i : {0, 1, 3, 4, 5})
+            QTest::addRow("%gx toolbar %d", ratio, i)
+                << ratio << SkinArt::ToolbarPicture(i, Look::Normal, ratio)
+                << FrameLayout::ToolbarRect(i);
+        for (int i : {0, 2, 3})
+            QTest::addRow("%gx menu %d", ratio, i)
+                << ratio << SkinArt::MenuPicture(i, Look::Normal, ratio)
+                << FrameLayout::MenuRect(i);
+        QTest::addRow("%gx browser tab", ratio)
+            << ratio << SkinArt::TabPicture(1, Look::Normal, ratio) << FrameLayout::BrowserTabRect;
+    }
+}
+
+void TestCommands::picturesLineUpWithTheFrame() {
+    QFETCH(qreal, ratio);
+    QFETCH(QPixmap, picture);
+    QFETCH(QRect, place);
+    const QImage frame = SkinArt::Background(ratio);
+    QCOMPARE(frame.size(),
+             DevicePixels(QRect(QPoint(0, 0), FrameLayout::BackgroundSize), ratio).size());
+    QCOMPARE(picture.devicePixelRatio(), ratio);
+    // Rounding in the drawing may leave a level of difference here and there; a shift would not.
+    const QImage framed = frame.copy(DevicePixels(place, ratio));
+    QCOMPARE(picture.size(), framed.size());
+    QVERIFY(LargestDifference(picture.toImage(), framed) <= 2);
+}
+
+// Drawn at twice the density, the frame's texts and the pictures laid over it hold detail that
+// the 1x window blown up lacks.
+void TestCommands::frameIsCrispAtTwice_data() {
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<bool>("hover");
+    QTest::newRow("title") << QRect(30, 6, 60, 16) << false;
+    QTest::newRow("menu label") << FrameLayout::MenuRect(0) << false;
+    QTest::newRow("toolbar caption") << FrameLayout::ToolbarRect(0).adjusted(0, 48, 0, 0) << false;
+    QTest::newRow("hovered toolbar image") << FrameLayout::ToolbarRect(0) << true;
+    QTest::newRow("selected tab") << FrameLayout::TaskTabRect << false;
+}
+
+void TestCommands::frameIsCrispAtTwice() {
+    QFETCH(QRect, area);
+    QFETCH(bool, hover);
+    MainWindowFixture f;
+    if (hover)
+        f.MoveOver(f.Toolbar(0));
+    const QImage dense = RenderedAt(*f.window, 2.0);
+    const QImage blownUp = BlownUp(RenderedAt(*f.window, 1.0), dense.size());
+    QVERIFY(HoldsMoreDetail(dense, blownUp, area, 2.0));
+    QCOMPARE(f.ToolbarLooks(), hover ? QStringLiteral("0:hover") : QString());
 }
 
 // Codes written into the channel, one after the other, and the commands they must run.

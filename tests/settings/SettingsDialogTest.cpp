@@ -1,6 +1,7 @@
 // The settings dialog: what it shows for a given setup.ini, and what OK, Close and the corner
 // image do to the file and to the running program.
 
+#include "DensityShots.h"
 #include "frmSettings.h"
 #include "isButton.h"
 #include "SettingsFile.h"
@@ -194,6 +195,23 @@ private Q_SLOTS:
         QFETCH(bool, inside);
         frmSettings dialog(dir.path());
         QCOMPARE(dialog.mask().contains(point), inside);
+    }
+
+    // On a denser screen the face's title and the corner image hold detail the 1x face blown
+    // up lacks, and the buttons' frames are one device pixel, unbroken, at any ratio.
+    void crispAtAnyRatio_data() { RatioRows({2.0, 1.5, 1.25}); }
+
+    void crispAtAnyRatio() {
+        QFETCH(qreal, ratio);
+        frmSettings dialog(dir.path());
+        const QImage dense = RenderedAt(dialog, ratio);
+        const QImage blownUp = BlownUp(RenderedAt(dialog, 1.0), dense.size());
+        QVERIFY(HoldsMoreDetail(dense, blownUp, QRect(37, 10, 66, 15), ratio));  // title
+        QVERIFY(HoldsMoreDetail(dense, blownUp, QRect(442, 10, 15, 15), ratio)); // Back
+        for (const char* name : {"cmdOK", "cmdBack"}) {
+            const QRect place = dialog.findChild<isButton*>(QLatin1String(name))->geometry();
+            QVERIFY2(TopEdgeIsOneDevicePixel(dense, place, ratio, 0xFF003C74), name);
+        }
     }
 
     // With no window manager to hand the move to, the dialog follows the pointer itself.
