@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -129,22 +130,28 @@ QImage KeyToShape(const QImage& art, const QRegion& shape, const std::optional<Q
         return false;
     };
 
+    std::vector<CellSpan> columns(art.width());
+    for (int x = 0; x < art.width(); ++x)
+        columns[x] = CellsOf(x, ratio);
+
     const QImage over = art.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QImage plain = art.convertToFormat(QImage::Format_ARGB32);
     QImage keyed(art.size(), QImage::Format_RGB32);
     keyed.setDevicePixelRatio(ratio);
     for (int y = 0; y < art.height(); ++y) {
         const CellSpan ys = CellsOf(y, ratio);
+        const auto* premultiplied = reinterpret_cast<const QRgb*>(over.constScanLine(y));
+        const auto* own = reinterpret_cast<const QRgb*>(plain.constScanLine(y));
         auto* out = reinterpret_cast<QRgb*>(keyed.scanLine(y));
         for (int x = 0; x < art.width(); ++x) {
-            if (!touches(CellsOf(x, ratio), ys)) {
+            if (!touches(columns[x], ys))
                 out[x] = ColourKey;
-            } else if (backing) {
-                out[x] = Over(over.pixel(x, y), backing->rgb());
-            } else {
-                const QRgb own = plain.pixel(x, y);
-                out[x] = MostlyUncovered(own) ? NearestOwnColour(plain, x, y) : OwnColour(own);
-            }
+            else if (backing)
+                out[x] = Over(premultiplied[x], backing->rgb());
+            else if (MostlyUncovered(own[x]))
+                out[x] = NearestOwnColour(plain, x, y);
+            else
+                out[x] = OwnColour(own[x]);
         }
     }
     return keyed;
