@@ -50,10 +50,12 @@ void SizeTaskListColumns(QTreeView& list) {
     const int shared = std::max(0, pane - status - progress - timeUsed - type);
 
     list.header()->setStretchLastSection(true);
-    list.setColumnWidth(TaskList::FilePath, shared / 2);
+    // Half each, but never less than the File Path caption.
+    const int filePath = std::max(shared / 2, list.header()->sectionSizeHint(TaskList::FilePath));
+    list.setColumnWidth(TaskList::FilePath, filePath);
     list.setColumnWidth(TaskList::Status, status);
     list.setColumnWidth(TaskList::Progress, progress);
     list.setColumnWidth(TaskList::TimeUsed, timeUsed);
     list.setColumnWidth(TaskList::Type, type);
-    list.setColumnWidth(TaskList::URL, shared - shared / 2);
+    list.setColumnWidth(TaskList::URL, std::max(0, shared - filePath));
 }

@@ -42,10 +42,11 @@ void TestTaskPane::columnsFitTheirTexts() {
         return view->sizeHintForColumn(column);
     };
 
-    for (int column : {TaskList::Status, TaskList::Progress, TaskList::TimeUsed, TaskList::Type}) {
+    for (int column = 0; column < TaskList::ColumnCount; ++column) {
         const QString what = f.tasks.headerData(column, Qt::Horizontal).toString();
-        QVERIFY2(needed(column) <= list->columnWidth(column), qPrintable(what));
         QVERIFY2(header->sectionSizeHint(column) <= header->sectionSize(column), qPrintable(what));
+        if (column != TaskList::FilePath && column != TaskList::URL)
+            QVERIFY2(needed(column) <= list->columnWidth(column), qPrintable(what));
     }
     QTRY_COMPARE(list->verticalScrollBar()->isVisible(), rows > 20);
     QVERIFY(!list->horizontalScrollBar()->isVisible());
