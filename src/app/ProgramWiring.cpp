@@ -19,7 +19,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
-#include <QTreeView>
 #include <QUrl>
 
 namespace {
@@ -102,7 +101,7 @@ void Program::OnTaskQueued(const QString& url) {
     }
     txtURL.SetText(url);
     engine_->EnableTimer1();
-    window_->LV()->show();
+    window_->ShowTaskList();
 }
 
 void Program::ShowSettings() {
@@ -128,6 +127,8 @@ void Program::ShowSettings() {
 void Program::ShowFeedback() {
     if (!feedback_) {
         feedback_ = new frmSuggest(site_.FeedbackHost);
+        // A titled window: its title bar and the task bar show the program's icon.
+        feedback_->setWindowIcon(window_->windowIcon());
         PlaceOver(feedback_, window_.get());
     }
     BringForward(feedback_);

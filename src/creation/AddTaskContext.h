@@ -20,8 +20,10 @@ struct AddTaskContext {
     // Shows the check messages; boxes over the dialog when left empty (a box owned by the
     // main window would be disabled with it).
     Prompter* prompter = nullptr;
-    // Empties the desktop clipboard; the dialog calls it whenever it closes.
-    std::function<void()> emptyClipboard;
+    // Empties the desktop clipboard while it still holds `taken`, the text the dialog last took
+    // from a task source, so that the same address copied again is offered again; anything the
+    // user copied since stays. The dialog calls it when it closes, if a source gave it a text.
+    std::function<void(const QString& taken)> emptyClipboard;
     // Shows the save dialog; ShowSaveDialog when left empty.
     SaveDialogSeam saveDialog;
     // The moment a task is queued; the local clock when left empty.

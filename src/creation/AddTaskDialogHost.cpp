@@ -9,8 +9,10 @@
 AddTaskDialogHost::AddTaskDialogHost(AddTaskContext context, QObject* parent)
     : QObject(parent), context_(std::move(context)) {
     if (!context_.emptyClipboard)
-        context_.emptyClipboard = [] {
-            QGuiApplication::clipboard()->clear();
+        context_.emptyClipboard = [](const QString& taken) {
+            QClipboard* clipboard = QGuiApplication::clipboard();
+            if (clipboard->text(QClipboard::Clipboard) == taken)
+                clipboard->clear(QClipboard::Clipboard);
         };
 }
 

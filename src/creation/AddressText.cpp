@@ -6,6 +6,12 @@ bool IsWatchAddress(const QString& text) {
     return at >= 0 && at + marker.size() < text.size();
 }
 
+bool FitsAnOffer(const QString& text) {
+    constexpr qsizetype longest = 8 * 1024;
+    // Every character takes at least one byte, so a longer text needs no converting.
+    return text.size() <= longest && text.toUtf8().size() <= longest;
+}
+
 QString ExtractFileName(const QString& path) {
     return path.mid(path.lastIndexOf(u'/') + 1);
 }

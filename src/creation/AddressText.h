@@ -3,6 +3,11 @@
 
 #include <QString>
 
+// True for a text short enough for a task source to offer as an address: at most 8 KiB as
+// UTF-8. A watch address is far shorter; anything longer is something else that was copied or
+// dropped, and the dialog would only have to lay it all out.
+bool FitsAnOffer(const QString& text);
+
 // True when the text holds "watch?v=" (exact letter case) with at least one character after it.
 bool IsWatchAddress(const QString& text);
 

@@ -28,6 +28,16 @@ QStringList SaveDialogNameFilters(const QString& filter) {
     return filters;
 }
 
+bool DescriptionsNamePatterns(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    if (parts.size() < 2)
+        return false;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        if (!parts.at(i).contains(parts.at(i + 1), Qt::CaseInsensitive))
+            return false;
+    return true;
+}
+
 QString AddMissingExtension(const QString& path, const QString& pattern) {
     const QString first = pattern.section(u';', 0, 0).trimmed();
     if (!first.startsWith(QStringLiteral("*.")))
@@ -48,6 +58,9 @@ void ShowSaveDialog(QWidget* owner, const SaveDialogRequest& request, const QStr
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    // The dialog reads the pattern from the bracket it appends; a description that shows its
+    // pattern already needs no second one.
+    dialog->setOption(QFileDialog::HideNameFilterDetails, DescriptionsNamePatterns(request.filter));
     const QStringList filters = SaveDialogNameFilters(request.filter);
     const QStringList patterns = request.filter.split(u'|');
     dialog->setNameFilters(filters);
@@ -55,17 +68,22 @@ void ShowSaveDialog(QWidget* owner, const SaveDialogRequest& request, const QStr
         dialog->selectNameFilter(filters.first());
 
     // finished() comes once, for accept and for cancel alike.
-    QObject::connect(
-        dialog, &QFileDialog::finished, dialog, [dialog, filters, patterns, done](int result) {
-            QString path;
-            const QStringList chosen = dialog->selectedFiles();
-            if (result == QDialog::Accepted && !chosen.isEmpty()) {
-                const qsizetype filterAt = filters.indexOf(dialog->selectedNameFilter());
-                const QString pattern = patterns.value(filterAt * 2 + 1);
-                path = AddMissingExtension(chosen.first(), pattern);
-            }
-            if (done)
-                done(path);
-        });
+    QObject::connect(dialog, &QFileDialog::finished, dialog,
+                     [dialog, filters, patterns, done](int result) {
+                         QString path;
+                         const QStringList chosen = dialog->selectedFiles();
+                         if (result == QDialog::Accepted && !chosen.isEmpty()) {
+                             // With the details hidden the dialog names the filter by its
+                             // description.
+                             const QString selected = dialog->selectedNameFilter();
+                             qsizetype filterAt = filters.indexOf(selected);
+                             if (filterAt < 0)
+                                 filterAt = patterns.indexOf(selected) / 2;
+                             const QString pattern = patterns.value(filterAt * 2 + 1);
+                             path = AddMissingExtension(chosen.first(), pattern);
+                         }
+                         if (done)
+                             done(path);
+                     });
     dialog->open();
 }

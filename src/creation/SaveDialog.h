@@ -16,6 +16,10 @@ QString SaveDialogStartFolder(const QString& folder, const QString& appDir);
 // "description|pattern|description|pattern..." as the dialog's name filters.
 QStringList SaveDialogNameFilters(const QString& filter);
 
+// True when every description already names its own pattern ("MP3 file(*.MP3)" for "*.mp3"):
+// the dialog then shows the descriptions alone, so no pattern is shown twice.
+bool DescriptionsNamePatterns(const QString& filter);
+
 // The path with the pattern's extension added when the name lacks it ("*.mp3": "x" -> "x.mp3",
 // "x.txt" -> "x.txt.mp3", "x.MP3" stays).
 QString AddMissingExtension(const QString& path, const QString& pattern);

@@ -1,5 +1,6 @@
 #include "frmAdd.h"
 
+#include "AddressBox.h"
 #include "AddressText.h"
 #include "DefaultIni.h"
 #include "DevicePixels.h"
@@ -121,12 +122,11 @@ void frmAdd::BuildControls() {
     bold.setBold(true);
     lblUrl->setFont(bold);
 
-    txtURL = new QLineEdit(this);
+    txtURL = new AddressBox(this);
     txtURL->setObjectName(QStringLiteral("txtURL"));
-    txtURL->setMaxLength(std::numeric_limits<int>::max()); // an address is never cut short
     txtURL->setGeometry(14, 62, 442, 26);
     lblUrl->setBuddy(txtURL);
-    connect(txtURL, &QLineEdit::textChanged, this, &frmAdd::CheckAddress);
+    connect(txtURL, &AddressBox::AddressChanged, this, &frmAdd::CheckAddress);
 
     auto* convertLabel =
         MakeLabel(QStringLiteral("Auto Covert To:"), QRect(42, 102, 100, 24), this);
@@ -196,7 +196,8 @@ void frmAdd::RenderPictures(qreal ratio) {
 }
 
 void frmAdd::SetAddress(const QString& address) {
-    txtURL->setText(address);
+    takenFromSource_ = address;
+    txtURL->SetAddress(address);
 }
 
 void frmAdd::FocusAddress() {
@@ -215,16 +216,17 @@ void frmAdd::CheckAddress(const QString& text) {
     SetTextColour(lblUrl, QPalette::WindowText, colour);
 }
 
+// The profile's rules work on what the combos hold; the combos then show the result.
 void frmAdd::ProfileChanged(int profile) {
-    const ProfileSetup setup = SetupForProfile(profile);
-    for (int p = 0; p < ParamCount; ++p)
-        params_[p]->setEnabled(setup.enabled[p]);
-    for (const ParamDefault& preset : setup.defaults) {
-        QComboBox* combo = params_[preset.param];
-        if (preset.index >= 0)
-            combo->setCurrentIndex(preset.index);
+    ProfileParams params = CurrentParams();
+    ApplyProfile(profile, params);
+    for (int p = 0; p < ParamCount; ++p) {
+        QComboBox* combo = params_[p];
+        combo->setEnabled(params[p].enabled);
+        if (params[p].index >= 0)
+            combo->setCurrentIndex(params[p].index);
         else
-            combo->setEditText(preset.text);
+            combo->setEditText(params[p].text);
     }
 }
 
@@ -273,7 +275,7 @@ bool frmAdd::TempBaseTaken(const QString& base) const {
 }
 
 void frmAdd::Download() {
-    const QString url = txtURL->text();
+    const QString url = txtURL->Address();
     if (url.isEmpty())
         return Refuse(QStringLiteral("Please enter the URL of youtube video"));
     if (url.left(4).compare(QLatin1String("http"), Qt::CaseInsensitive) != 0)
@@ -314,8 +316,8 @@ void frmAdd::paintEvent(QPaintEvent*) {
 }
 
 void frmAdd::closeEvent(QCloseEvent* event) {
-    if (context_.emptyClipboard)
-        context_.emptyClipboard();
+    if (context_.emptyClipboard && !takenFromSource_.isNull())
+        context_.emptyClipboard(takenFromSource_);
     event->accept();
     Q_EMIT Closed();
 }

@@ -2,8 +2,8 @@
 // The add-task dialog: the one place a task is made. It checks the address as it changes, offers
 // the conversion profiles and their parameters, asks for the output path and, on Download,
 // appends the task to the list, remembers the folder in default.ini, reports the queued address
-// and closes. Every close empties the clipboard and is reported, so the program can enable its
-// main window again.
+// and closes. Every close is reported, so the program can enable its main window again, and
+// empties the clipboard while it still holds the text a task source gave the dialog.
 
 #include "AddTaskContext.h"
 #include "ConversionProfiles.h"
@@ -14,6 +14,7 @@
 #include <array>
 #include <memory>
 
+class AddressBox;
 class ImageButton;
 class MessageBoxPrompter;
 class QComboBox;
@@ -61,9 +62,10 @@ private:
     ShapedFace face_;
     qreal picturesRatio_ = 0;
     AddressState state_ = AddressState::Unchecked;
+    QString takenFromSource_; // null until a task source writes an address
 
     QLabel* lblUrl = nullptr;
-    QLineEdit* txtURL = nullptr;
+    AddressBox* txtURL = nullptr;
     QComboBox* cmbConvert = nullptr;
     std::array<QComboBox*, ParamCount> params_{}; // cmbAB, cmbVBR, cmbSize, cmbFPS, cmbAR, cmbAC
     QLineEdit* txtSave = nullptr;

@@ -18,7 +18,7 @@ ClipboardSource::ClipboardSource(HiddenText& txtMessage, QObject* parent)
 }
 
 void ClipboardSource::OnMessageChanged(const QString& text) {
-    if (text.size() < kShortestAddress || !IsWatchAddress(text))
+    if (text.size() < kShortestAddress || !FitsAnOffer(text) || !IsWatchAddress(text))
         return;
     Q_EMIT AddressOffered(text);
     txtMessage_.SetText(QString());
@@ -27,15 +27,18 @@ void ClipboardSource::OnMessageChanged(const QString& text) {
 std::optional<QString> DroppedText(const QMimeData& data) {
     // Browsers name their text "text/plain" with or without a character set.
     for (const QString& format : data.formats()) {
-        if (format.startsWith(QLatin1String("text/plain")))
-            return data.text();
+        if (format.startsWith(QLatin1String("text/plain"))) {
+            const QString text = data.text();
+            return FitsAnOffer(text) ? std::optional(text) : std::nullopt;
+        }
     }
     QStringList addresses;
     for (const QUrl& url : data.urls()) {
         if (!url.isLocalFile())
             addresses.append(url.toString());
     }
-    if (addresses.isEmpty())
+    const QString text = addresses.join(QLatin1Char('\n'));
+    if (addresses.isEmpty() || !FitsAnOffer(text))
         return std::nullopt;
-    return addresses.join(QLatin1Char('\n'));
+    return text;
 }

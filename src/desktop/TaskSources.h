@@ -11,8 +11,8 @@
 class HiddenText;
 class QMimeData;
 
-// Reacts to every change of `txtMessage`: a watch address is offered, then the box is emptied
-// so that the same address copied again is offered again.
+// Reacts to every change of `txtMessage`: a watch address of at most 8 KiB is offered, then the
+// box is emptied so that the same address copied again is offered again.
 class ClipboardSource : public QObject {
     Q_OBJECT
 public:
@@ -28,5 +28,6 @@ private:
 };
 
 // The text a drop carries, or nothing. Plain text is taken as it is; a link list from a
-// browser without plain text gives its web addresses; local files alone give nothing.
+// browser without plain text gives its web addresses; local files alone give nothing, and
+// neither does a text over 8 KiB.
 std::optional<QString> DroppedText(const QMimeData& data);

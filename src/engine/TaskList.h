@@ -7,6 +7,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -20,6 +21,9 @@ inline const QString Moving = QStringLiteral("Moving file...");
 inline const QString Done = QStringLiteral("Done.");
 // A task whose file could not be delivered; its row goes right after, as after "Done.".
 inline const QString Failed = QStringLiteral("Failed.");
+// Every text the Status column can show, for sizing the column.
+inline const QStringList Every = {Awaiting,   Analysing, Downloading, Resuming,
+                                  Converting, Moving,    Done,        Failed};
 } // namespace TaskStatus
 
 class TaskList : public QAbstractTableModel {

@@ -9,6 +9,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -66,7 +67,8 @@ frmSuggest::frmSuggest(const QString& feedbackHost, QWidget* parent)
     Command1 = MakeButton(this, "Command1", QStringLiteral("Send"), {112, 90, 85, 27});
     Command2 = MakeButton(this, "Command2", QStringLiteral("Back"), {208, 90, 85, 27});
 
-    lblSending = MakeLabel(this, "lblSending", QString(), {26, 96, 70, 14});
+    // Wide enough for the longest status, "Sending failed.", up to the Send button.
+    lblSending = MakeLabel(this, "lblSending", QString(), {16, 96, 92, 14});
     QFont bold = font();
     bold.setBold(true);
     lblSending->setFont(bold);
@@ -105,10 +107,20 @@ void frmSuggest::Send() {
 
     QNetworkReply* reply = Network->get(QNetworkRequest(
         FeedbackRequest(FeedbackHost, txtName->text(), txtEMail->text(), txtComment->text())));
-    // Any ending counts, an error page or a refused connection included: the user only learns
-    // that the attempt is over.
+    // A server that takes the connection and never answers would leave "Sending..." for good.
+    auto* limit = new QTimer(reply);
+    limit->setSingleShot(true);
+    connect(limit, &QTimer::timeout, reply, &QNetworkReply::abort);
+    limit->start(answerLimit_);
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
-        ShowStatus(QStringLiteral("Finished."));
+        // Any answer, an error page included, means the server has the message; without one
+        // the user may try again.
+        if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
+            ShowStatus(QStringLiteral("Finished."));
+        } else {
+            ShowStatus(QStringLiteral("Sending failed."));
+            Command1->setEnabled(true);
+        }
     });
 }

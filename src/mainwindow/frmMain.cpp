@@ -10,6 +10,7 @@
 #include "SkinImage.h"
 #include "SkinLink.h"
 #include "SkinPictures.h"
+#include "TaskListColumns.h"
 #include "WindowMover.h"
 
 #include <QCloseEvent>
@@ -191,9 +192,7 @@ void frmMain::BuildPanes() {
     LV_->setModel(tasks_);
     LV_->header()->setFont(SkinArt::UiFont(11, true));
     LV_->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const int widths[] = {140, 96, 62, 74, 42, 240};
-    for (int column = 0; column < 6; ++column)
-        LV_->setColumnWidth(column, widths[column]);
+    SizeTaskListColumns(*LV_);
     LV_->viewport()->setMouseTracking(true);
     LV_->viewport()->installEventFilter(this);
     LV_->hide();

@@ -63,6 +63,9 @@ public Q_SLOTS:
     void UpdateDownloadButton();
     // Opens the start page in the (still hidden) music browser; done once after the first show.
     void LoadStartPage();
+    // Brings the task list's tab to the front, as a click on it does: a task just queued from
+    // the browser pane is then in sight.
+    void ShowTaskList();
 
     // Displays the engine drives.
     void SetProgressValue(double value);         // psb

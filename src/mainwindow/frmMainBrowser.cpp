@@ -80,6 +80,10 @@ void frmMain::OnTaskTabClick() {
     LV_->show();
 }
 
+void frmMain::ShowTaskList() {
+    OnTaskTabClick();
+}
+
 void frmMain::OnBrowserTabClick() {
     ImgTab2_->SetPicture(imgTab2Push_, SkinImage::Shown::Pressed);
     imgTab1_->Clear();

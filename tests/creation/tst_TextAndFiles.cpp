@@ -1,14 +1,17 @@
 // Address and path rules, temporary base names, default.ini and the save dialog's rules.
 
 #include "AddressText.h"
+#include "ConversionProfiles.h"
 #include "DefaultIni.h"
 #include "SaveDialog.h"
 #include "TempBase.h"
 #include "TestClasses.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QListView>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -233,6 +236,47 @@ private Q_SLOTS:
         QDialog* asDialog = dialog; // accept() is public there
         accept ? asDialog->accept() : asDialog->reject();
         QCOMPARE(results, QStringList{QString(expected).replace("{music}", music)});
+    }
+
+    // What the user reads in the dialog's file-type box: every profile's pattern once, and the
+    // files of that type listed while others are not.
+    void saveDialogShowsThePatternOnce_data() {
+        QTest::addColumn<int>("profile");
+        for (int profile = 0; profile < ProfileCount; ++profile)
+            QTest::newRow(qPrintable(ProfileItemText(profile))) << profile;
+    }
+
+    void saveDialogShowsThePatternOnce() {
+        QFETCH(int, profile);
+        const QString filter = ProfileSaveFilter(profile);
+        const QString pattern = filter.section(u'|', 1, 1);
+        QTemporaryDir root;
+        const QString wanted = "clip" + pattern.mid(1);
+        for (const QString& name : {wanted, QStringLiteral("notes.txt")}) {
+            QFile file(root.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QWidget owner;
+        ShowSaveDialog(&owner, {"Save As", root.path(), filter}, root.path(), {});
+        auto* dialog = owner.findChild<QFileDialog*>();
+        QVERIFY(dialog);
+        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        QVERIFY(types);
+        QCOMPARE(types->count(), 1);
+        const QString shown = types->itemText(0);
+        QCOMPARE(shown.count(pattern, Qt::CaseInsensitive), 1);
+        QCOMPARE(shown, filter.section(u'|', 0, 0));
+
+        auto* files = dialog->findChild<QListView*>("listView");
+        QVERIFY(files);
+        const auto listed = [files] {
+            QStringList names;
+            for (int row = 0; row < files->model()->rowCount(files->rootIndex()); ++row)
+                names << files->model()->index(row, 0, files->rootIndex()).data().toString();
+            return names;
+        };
+        QTRY_COMPARE(listed(), QStringList{wanted});
+        dialog->reject();
     }
 
     void saveDialogNameFilters_data() {

@@ -1,7 +1,9 @@
 // The add-task dialog driven as a user drives it: address check, the checks of Download, the
 // queued task, the save dialog through its seam, and the host that keeps one dialog.
 
+#include "AddressBox.h"
 #include "AddTaskDialogHost.h"
+#include "CommandLineSplit.h"
 #include "DefaultIni.h"
 #include "DensityShots.h"
 #include "frmAdd.h"
@@ -10,8 +12,10 @@
 #include "TaskList.h"
 #include "TestClasses.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -32,7 +36,7 @@ struct Fixture {
     QTemporaryDir tempRoot;
     TaskList tasks;
     ScriptedPrompter prompter;
-    int clipboardEmptied = 0;
+    QStringList clipboardTaken; // what each close asked to empty the clipboard of
     QList<SaveDialogRequest> saveRequests;
     QStringList saveAnswers; // taken one per save dialog; "" is a cancel
 
@@ -45,8 +49,8 @@ struct Fixture {
         context.configDir = configDir.path();
         context.tempDir = TempDir();
         context.prompter = &prompter;
-        context.emptyClipboard = [this] {
-            ++clipboardEmptied;
+        context.emptyClipboard = [this](const QString& taken) {
+            clipboardTaken << taken;
         };
         context.saveDialog = [this](QWidget*, const SaveDialogRequest& request,
                                     SaveDialogDone done) {
@@ -167,12 +171,12 @@ private Q_SLOTS:
         QFETCH(bool, available);
         Fixture f;
         frmAdd dialog(f.Context());
-        auto* txtURL = Child<QLineEdit>(&dialog, "txtURL");
+        auto* txtURL = Child<AddressBox>(&dialog, "txtURL");
         auto* lblUrl = Child<QLabel>(&dialog, "lblUrl");
         txtURL->setText("x"); // the check runs on every change, so start from another text
         dialog.SetAddress(text);
 
-        QCOMPARE(txtURL->text(), text);
+        QCOMPARE(txtURL->Address(), text);
         QCOMPARE(lblUrl->text(), available ? "URL is available" : "URL is not available");
         const QColor colour = available ? QColor(0, 0, 0) : QColor(255, 0, 0);
         QCOMPARE(lblUrl->palette().color(QPalette::WindowText), colour);
@@ -298,7 +302,7 @@ private Q_SLOTS:
         QCOMPARE(queuedUrl, url);
         QTEST(iniWhenQueued, "defaultIni");
         QCOMPARE(closed.count(), 1);
-        QCOMPARE(f.clipboardEmptied, 1);
+        QCOMPARE(f.clipboardTaken, QStringList{url});
 
         const QString tempBase = f.TempDir() + "12_8_9_5_3";
         const QStringList row = {
@@ -386,6 +390,112 @@ private Q_SLOTS:
         QVERIFY(f.tasks.Shell(0).contains(" -ac 1 "));
     }
 
+    // The real clipboard: a close empties it only while it still holds what a source gave the
+    // dialog. Whatever the user copied since, or had there when the dialog opened empty, stays.
+    void closingLeavesOtherClipboardTextsAlone_data() {
+        QTest::addColumn<bool>("fromSource");
+        QTest::addColumn<QString>("copiedMeanwhile");
+        QTest::addColumn<QByteArray>("closedBy");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("back, address still there") << true << "" << QByteArray("cmdBack") << "";
+        QTest::newRow("queued, address still there") << true << "" << QByteArray("cmdStart") << "";
+        QTest::newRow("back, a folder copied since")
+            << true << "/home/u/Music/" << QByteArray("cmdBack") << "/home/u/Music/";
+        QTest::newRow("queued, a name copied since")
+            << true << "Evening Rain" << QByteArray("cmdStart") << "Evening Rain";
+        QTest::newRow("opened empty by Add") << false << "" << QByteArray("cmdBack") << kWatch;
+    }
+
+    void closingLeavesOtherClipboardTextsAlone() {
+        QFETCH(bool, fromSource);
+        QFETCH(QString, copiedMeanwhile);
+        QFETCH(QByteArray, closedBy);
+        QFETCH(QString, left);
+        Fixture f;
+        AddTaskContext context = f.Context();
+        context.emptyClipboard = {}; // the desktop's own
+        AddTaskDialogHost host(context);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->setText(kWatch);
+        fromSource ? host.ShowDialog(kWatch) : host.ShowDialog();
+        QPointer<frmAdd> dialog = host.Dialog();
+        Child<QLineEdit>(dialog, "txtURL")->setText(kWatch);
+        Child<QLineEdit>(dialog, "txtSave")->setText("/m/a.flv");
+        if (!copiedMeanwhile.isEmpty())
+            clipboard->setText(copiedMeanwhile);
+
+        Press(dialog, closedBy.constData());
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(clipboard->text(), left);
+    }
+
+    // Each profile chosen in the real format list: which parameter combos it opens, what they
+    // then show, and the encoder call the queued task keeps, compared argument by argument.
+    void everyProfileInTheRealCombos_data() {
+        QTest::addColumn<int>("profile");
+        QTest::addColumn<QString>("enabled");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QStringList>("arguments"); // {T} is the task's temporary base
+
+        const QString in = "{T}.flv";
+        QTest::newRow("None") << 0 << ""
+                              << QStringList{"32", "40", "128x96", "14.985", "48000", "Stereo"}
+                              << QStringList{};
+        QTest::newRow("MP3") << 1 << "AB,AR,AC"
+                             << QStringList{"96", "40", "128x96", "14.985", "48000", "Stereo"}
+                             << QStringList{"-i",  in,    "-ar", "48000", "-y",
+                                            "-ab", "96k", "-ac", "2",     "{T}.mp3"};
+        QTest::newRow("WMV") << 2 << "AB,Size,FPS"
+                             << QStringList{"80", "40", "320x240", "25.0", "48000", "Stereo"}
+                             << QStringList{"-i", in,     "-vcodec", "wmv2", "-acodec", "wmav2",
+                                            "-r", "25.0", "-y",      "-s",   "320x240", "{T}.wmv"};
+        QTest::newRow("MOV") << 3 << "Size"
+                             << QStringList{"32", "40", "480x480", "14.985", "48000", "Stereo"}
+                             << QStringList{"-i", in, "-y", "-s", "480x480", "{T}.mov"};
+        QTest::newRow("MP4") << 4 << "AB,VBR,Size,FPS"
+                             << QStringList{"80", "512", "320x240", "25.0", "48000", "Stereo"}
+                             << QStringList{"-i", in,     "-b", "512",     "-y",
+                                            "-r", "25.0", "-s", "320x240", "{T}.mp4"};
+        QTest::newRow("3GP") << 5 << "AB,VBR,Size,FPS"
+                             << QStringList{"4.75k", "120", "176x144", "14.985", "48000", "Stereo"}
+                             << QStringList{"-i",      in,        "-b",        "120",
+                                            "-y",      "-r",      "14.985",    "-s",
+                                            "176x144", "-acodec", "libamr_nb", "-ar",
+                                            "8000",    "-ab",     "4.75k",     "{T}.3gp"};
+        QTest::newRow("AVI") << 6 << "Size,FPS"
+                             << QStringList{"32", "40", "320x240", "25.0", "48000", "Stereo"}
+                             << QStringList{"-i", in,   "-r",      "25.0",
+                                            "-y", "-s", "320x240", "{T}.mpg"};
+    }
+
+    void everyProfileInTheRealCombos() {
+        QFETCH(int, profile);
+        QFETCH(QStringList, arguments);
+        Fixture f;
+        auto* dialog = new frmAdd(f.Context());
+        // Picked from the list of a fresh dialog.
+        Child<QComboBox>(dialog, "cmbConvert")->setCurrentIndex(profile);
+        QTEST(EnabledParams(dialog), "enabled");
+        QTEST(ParamTexts(dialog), "texts");
+
+        dialog->SetAddress(kWatch);
+        Child<QLineEdit>(dialog, "txtSave")->setText("/m/clip" + ProfileOutputExtension(profile));
+        Press(dialog, "cmdStart");
+        QCOMPARE(f.Messages(), QStringList{});
+        QCOMPARE(f.tasks.Count(), 1);
+        const QString shell = f.tasks.Shell(0);
+        if (arguments.isEmpty()) {
+            QCOMPARE(shell, "None");
+            return;
+        }
+        const QString coder = f.appDir.path() + "/data/coder";
+        const SplitCommand split =
+            SplitCommandLine(shell, [&coder](const QString& path) { return path == coder; });
+        const QString tempBase = f.TempDir() + "12_8_9_5_3";
+        QCOMPARE(split.program, coder);
+        QCOMPARE(split.arguments, arguments.replaceInStrings("{T}", tempBase));
+    }
+
     void hostKeepsOneDialog() {
         Fixture f;
         AddTaskDialogHost host(f.Context());
@@ -410,7 +520,7 @@ private Q_SLOTS:
 
         Press(first, "cmdBack");
         QCOMPARE(closed.count(), 1);
-        QCOMPARE(f.clipboardEmptied, 1);
+        QCOMPARE(f.clipboardTaken, QStringList{kWatch});
         QCOMPARE(queued.count(), 0);
         QCOMPARE(host.Dialog(), nullptr);
 
@@ -419,7 +529,7 @@ private Q_SLOTS:
         QVERIFY(Child<QLineEdit>(host.Dialog(), "txtURL")->text().isEmpty());
         QTest::mouseClick(host.Dialog()->findChild<QAbstractButton*>("ImgExit"), Qt::LeftButton);
         QCOMPARE(closed.count(), 2);
-        QCOMPARE(f.clipboardEmptied, 2);
+        QCOMPARE(f.clipboardTaken, QStringList{kWatch}); // opened empty: nothing was taken
 
         host.ShowDialog(kWatch);
         Child<QLineEdit>(host.Dialog(), "txtSave")->setText("/m/a.flv");

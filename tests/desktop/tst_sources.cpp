@@ -17,7 +17,12 @@
 
 namespace {
 const QString kAddress = QStringLiteral("http://127.0.0.1:8080/watch?v=a1B2c3");
+
+// The address followed by `fill` until the text is `length` characters long.
+QString Padded(int length, QChar fill = u'x') {
+    return kAddress + QString(length - kAddress.size(), fill);
 }
+} // namespace
 
 class SourceTests : public QObject {
     Q_OBJECT
@@ -52,6 +57,12 @@ private Q_SLOTS:
         QTest::newRow("not an address") << "hello there, world"
                                         << ""
                                         << "hello there, world";
+        // Nothing this long is an address.
+        QTest::newRow("8 KiB") << Padded(8192) << Padded(8192) << "";
+        QTest::newRow("a byte over 8 KiB") << Padded(8193) << "" << Padded(8193);
+        QTest::newRow("8 K characters, more bytes")
+            << Padded(8000, u'\u00fc') << "" << Padded(8000, u'\u00fc');
+        QTest::newRow("10 MB") << Padded(10 << 20) << "" << Padded(10 << 20);
     }
     void clipboardTexts() {
         QFETCH(QString, copied);
@@ -144,6 +155,14 @@ private Q_SLOTS:
         QTest::newRow("link list without text")
             << QStringList{"text/uri-list"} << QList<QByteArray>{kAddress.toUtf8() + "\r\n"}
             << kAddress << true;
+        QTest::newRow("8 KiB of text")
+            << QStringList{"text/plain"} << QList<QByteArray>{Padded(8192).toUtf8()} << Padded(8192)
+            << true;
+        QTest::newRow("over 8 KiB of text")
+            << QStringList{"text/plain"} << QList<QByteArray>{Padded(8193).toUtf8()} << "" << false;
+        QTest::newRow("links over 8 KiB")
+            << QStringList{"text/uri-list"}
+            << QList<QByteArray>{(kAddress + "\r\n").repeated(300).toUtf8()} << "" << false;
         QTest::newRow("a file") << QStringList{"text/uri-list"}
                                 << QList<QByteArray>{"file:///home/me/video.flv\r\n"} << ""
                                 << false;

@@ -53,6 +53,8 @@ public:
         return true;
     }
 
+    QString Display() const { return display_; }
+
     // The system environment pointed at this display, for the program and the tools.
     QProcessEnvironment Environment() const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

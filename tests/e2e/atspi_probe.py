@@ -5,6 +5,8 @@ from the program, and waits up to 20 s for the program and the object to show up
 
   atspi_probe.py APP states ROLE NAME       prints the object's states, blank-separated
   atspi_probe.py APP act ROLE NAME ACTION   runs one of the object's actions by its name
+  atspi_probe.py APP names ROLE NAME ROLE2  prints the names of the ROLE2 objects below the
+                                            object, one a line (a list's cells, row by row)
   atspi_probe.py APP menus                  prints each popup menu under the program:
                                             NAME|showing or hidden|ITEM;ITEM;...
 
@@ -82,6 +84,10 @@ def main(args):
         return 1
     if command == "states":
         print(" ".join(states(node)))
+        return 0
+    if command == "names":
+        below = [n.name for n in walk(node) if n is not node and n.getRoleName() == args[4]]
+        print("\n".join(below))
         return 0
     if command == "act":
         actions = node.queryAction()

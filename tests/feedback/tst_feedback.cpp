@@ -3,6 +3,7 @@
 #include "frmSuggest.h"
 #include "LocalSite.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,6 +12,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 class tst_feedback : public QObject {
@@ -167,20 +169,70 @@ private Q_SLOTS:
         QCOMPARE(received[0].keys(), (QStringList{"age", "comment", "name"}));
     }
 
-    // Whatever ends the request, a refused connection included, the form only says it is over,
-    // and Send stays off until the form is closed.
-    void aFailedRequestStillFinishes() {
-        frmSuggest form(DeadHost());
+    // Without an answer (refused, broken off, or silent past the limit) the form says so and
+    // offers Send again, which sends once more; an answer, an error page included, is the end.
+    void outcomeOfARequest_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("sendAgain");
+        QTest::newRow("refused") << "nobody listens"
+                                 << "Sending failed." << true;
+        QTest::newRow("hangs up") << "hangs up"
+                                  << "Sending failed." << true;
+        QTest::newRow("never answers") << "never answers"
+                                       << "Sending failed." << true;
+        QTest::newRow("error page") << "error page"
+                                    << "Finished." << false;
+        QTest::newRow("answered") << "site"
+                                  << "Finished." << false;
+    }
+
+    void outcomeOfARequest() {
+        QFETCH(QString, server);
+        QFETCH(QString, status);
+        QFETCH(bool, sendAgain);
+        // Takes connections and keeps them open without a word, or drops them at once.
+        QTcpServer listener;
+        QList<QTcpSocket*> held;
+        QVERIFY(listener.listen(QHostAddress::LocalHost));
+        connect(&listener, &QTcpServer::newConnection, &listener, [&] {
+            while (QTcpSocket* socket = listener.nextPendingConnection()) {
+                if (server == "hangs up")
+                    socket->close();
+                held << socket;
+            }
+        });
+        const QString listening = QStringLiteral("http://127.0.0.1:%1").arg(listener.serverPort());
+        const QString host = server == "nobody listens" ? DeadHost()
+                             : server == "error page"   ? site.Root() + "/no/such/place"
+                             : server == "site"         ? site.Root()
+                                                        : listening;
+        constexpr std::chrono::milliseconds limit(400);
+        frmSuggest form(host);
         form.setAttribute(Qt::WA_DeleteOnClose, false);
+        form.SetAnswerLimit(limit);
         form.show();
         Fill(&form, "n", "e", "c");
         auto* send = Child<QPushButton>(&form, "Command1");
-        auto* status = Child<QLabel>(&form, "lblSending");
+        auto* shown = Child<QLabel>(&form, "lblSending");
+        QElapsedTimer clock;
+        clock.start();
         QTest::mouseClick(send, Qt::LeftButton);
-        QCOMPARE(status->text(), QStringLiteral("Sending..."));
+        QCOMPARE(shown->text(), QStringLiteral("Sending..."));
         QVERIFY(!send->isEnabled());
-        QTRY_COMPARE(status->text(), QStringLiteral("Finished."));
-        QVERIFY(!send->isEnabled());
+
+        QTRY_COMPARE(shown->text(), status);
+        if (server == "never answers")
+            QVERIFY(clock.elapsed() >= limit.count());
+        QCOMPARE(send->isEnabled(), sendAgain);
+        // The whole text shows, bold, in the room the form gives it.
+        QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->width());
+        if (sendAgain) {
+            QTest::mouseClick(send, Qt::LeftButton);
+            QCOMPARE(shown->text(), QStringLiteral("Sending..."));
+            QVERIFY(!send->isEnabled());
+            QTRY_COMPARE(shown->text(), status);
+        }
     }
 
     // The program keeps only a guarded pointer; Back must really end the form so that the

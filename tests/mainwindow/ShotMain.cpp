@@ -64,6 +64,8 @@ int main(int argc, char** argv) {
     tasks.Append(QStringLiteral("/home/user/Videos/Harbour Lights.mp4"),
                  QStringLiteral("http://127.0.0.1/watch?v=harb02"), QStringLiteral("b.flv"),
                  QStringLiteral("None"));
+    // The longest status text, to see that it fits its column.
+    tasks.SetText(1, TaskList::Status, TaskStatus::Resuming);
     PlainPrompter prompter;
     frmMain window(&tasks, &prompter);
     window.SetSiteRoot(args[1]);
