@@ -95,9 +95,10 @@ void TaskEngine::OnTimer2() {
     tasks_.SetText(ActiveRow(), TaskList::TimeUsed, ClockText(ElapsedSeconds_));
 }
 
-void TaskEngine::RemoveSelectedTask(int row) {
+void TaskEngine::RemoveSelectedTask(TaskList::TaskId task) {
+    const int row = tasks_.RowOf(task);
     if (row < 0)
-        row = 0;
+        return;
     if (row == 0 && stage_ == Stage::Resolving) {
         wb_.Cancel();
         tasks_.RemoveAt(0);

@@ -46,11 +46,12 @@ public:
     // Begins the first task when it is waiting and no task is running or finishing.
     void StartNextTask();
 
-    // The Remove command on `row` (-1 when none is selected, which means the first row). The
-    // first row while it downloads only has its downloader ended: the download stage then
-    // delivers what has arrived. While its address is being looked up, the lookup is dropped
-    // and the row goes. Any other row is still waiting, so it simply goes.
-    void RemoveSelectedTask(int row);
+    // The Remove command on the task the user chose. The question before it leaves time for
+    // tasks to end, so the task is named by its identity: one that has left the list meanwhile
+    // is passed over. The first row while it downloads only has its downloader ended: the
+    // download stage then delivers what has arrived. While its address is being looked up, the
+    // lookup is dropped and the row goes. Any other row is still waiting, so it simply goes.
+    void RemoveSelectedTask(TaskList::TaskId task);
 
     // The completion sound has ended (or could not be played): the next task may start.
     void SoundFinished();

@@ -8,7 +8,8 @@ void TaskList::Append(const QString& filePath, const QString& url, const QString
     rows_.append({{filePath, TaskStatus::Awaiting, QStringLiteral("0%"), QStringLiteral("00:00:00"),
                    filePath.right(3), url},
                   tempName,
-                  shell});
+                  shell,
+                  ++lastId_});
     endInsertRows();
 }
 
@@ -32,6 +33,17 @@ QString TaskList::Shell(int row) const {
     return Exists(row) ? rows_[row].shell : QString();
 }
 
+TaskList::TaskId TaskList::IdAt(int row) const {
+    return Exists(row) ? rows_[row].id : 0;
+}
+
+int TaskList::RowOf(TaskId task) const {
+    for (int row = 0; task != 0 && row < Count(); ++row)
+        if (rows_[row].id == task)
+            return row;
+    return -1;
+}
+
 void TaskList::RemoveAt(int row) {
     if (!Exists(row))
         return;
@@ -49,7 +61,11 @@ int TaskList::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TaskList::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || !Exists(index.row()))
+    if (!index.isValid() || !Exists(index.row()))
+        return {};
+    if (role == TaskIdRole)
+        return rows_[index.row()].id;
+    if (role != Qt::DisplayRole)
         return {};
     return rows_[index.row()].texts[index.column()];
 }

@@ -2,7 +2,8 @@
 // The queue of download tasks, shown as the list view LV. Each row has six texts and carries
 // its task's temporary file (lstTempName) and encoder command line or "None" (lstShell); they
 // are kept in one record per row, so every removal keeps them aligned. Rows are 0-based; the
-// active task is always row 0.
+// active task is always row 0. Every task also has an identity of its own that no other task of
+// this list ever gets, so a task can be named while the rows before it come and go.
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -31,6 +32,9 @@ class TaskList : public QAbstractTableModel {
 public:
     enum Column { FilePath, Status, Progress, TimeUsed, Type, URL };
     static constexpr int ColumnCount = 6;
+    // The task's identity, in every column of its row; 0 names no task.
+    using TaskId = quint64;
+    static constexpr int TaskIdRole = Qt::UserRole;
 
     explicit TaskList(QObject* parent = nullptr);
 
@@ -46,6 +50,9 @@ public:
     void SetText(int row, Column column, const QString& text);
     QString TempName(int row) const;
     QString Shell(int row) const;
+    TaskId IdAt(int row) const;
+    // The row of the task, or -1 when it has left the list.
+    int RowOf(TaskId task) const;
     void RemoveAt(int row);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -59,9 +66,11 @@ private:
         std::array<QString, ColumnCount> texts;
         QString tempName;
         QString shell;
+        TaskId id = 0;
     };
 
     bool Exists(int row) const { return row >= 0 && row < Count(); }
 
     QList<Row> rows_;
+    TaskId lastId_ = 0;
 };

@@ -4,6 +4,8 @@
 // with its genre tree, search box and tabs, and the progress displays the engine drives.
 // Commands it cannot carry out itself leave as signals; the program connects them.
 
+#include "TaskList.h"
+
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -77,7 +79,7 @@ public Q_SLOTS:
 Q_SIGNALS:
     void AddRequested();                            // open the add-task dialog, empty
     void DownloadRequested(const QString& address); // open it with the browser's address
-    void RemoveConfirmed(int row);
+    void RemoveConfirmed(TaskList::TaskId task);    // the task the question was about
     void SettingRequested();
     void FeedbackRequested();
     void ExitConfirmed();
@@ -113,6 +115,7 @@ private:
     void OnMenuClosed(int index);
     void OnBackgroundMove();
     void OnMenuMsgChanged(const QString& text);
+    TaskList::TaskId ChosenTask() const;
     void OpenHelp();
     void OpenMakerSite();
 

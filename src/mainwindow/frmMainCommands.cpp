@@ -140,12 +140,13 @@ void frmMain::RunToolbarCommand(int index) {
         Q_EMIT AddRequested();
         break;
     case 1:
-        if (hasRows && prompter_ &&
-            prompter_->AskOkCancel(WarningTitle,
-                                   QStringLiteral("Are you sure to remove this video?"))) {
-            const QModelIndexList chosen =
-                LV_->selectionModel() ? LV_->selectionModel()->selectedRows() : QModelIndexList();
-            Q_EMIT RemoveConfirmed(chosen.isEmpty() ? 0 : chosen.first().row());
+        if (hasRows && prompter_) {
+            // Tasks go on while the question is open: the answer is about the task chosen now,
+            // whichever row it holds by then or whether it is still there.
+            const TaskList::TaskId chosen = ChosenTask();
+            if (prompter_->AskOkCancel(WarningTitle,
+                                       QStringLiteral("Are you sure to remove this video?")))
+                Q_EMIT RemoveConfirmed(chosen);
         }
         break;
     case 3:
@@ -165,6 +166,14 @@ void frmMain::RunToolbarCommand(int index) {
     default:
         break;
     }
+}
+
+// The selected task, or the first one when none is selected.
+TaskList::TaskId frmMain::ChosenTask() const {
+    const QModelIndexList selected =
+        LV_->selectionModel() ? LV_->selectionModel()->selectedRows() : QModelIndexList();
+    const QModelIndex chosen = selected.isEmpty() ? tasks_->index(0, 0) : selected.first();
+    return chosen.data(TaskList::TaskIdRole).value<TaskList::TaskId>();
 }
 
 void frmMain::OpenHelp() {

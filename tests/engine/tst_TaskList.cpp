@@ -92,16 +92,20 @@ void TestTaskList::removalsKeepEntriesAligned() {
 }
 
 void TestTaskList::removeSelectedTask_data() {
-    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<bool>("endsBeforeAnswer");
     QTest::addColumn<bool>("downloaderEnded");
     QTest::addColumn<QList<int>>("remaining");
-    QTest::newRow("first row only ends the downloader") << 0 << true << QList<int>{0, 1, 2};
-    QTest::newRow("nothing selected means the first row") << -1 << true << QList<int>{0, 1, 2};
-    QTest::newRow("waiting row goes") << 1 << false << QList<int>{0, 2};
+    QTest::newRow("first row only ends the downloader")
+        << 0 << false << true << QList<int>{0, 1, 2};
+    QTest::newRow("waiting row goes") << 1 << false << false << QList<int>{0, 2};
+    // The next task has started in its place: it is not the one the user chose.
+    QTest::newRow("a task that has ended is passed over") << 0 << true << false << QList<int>{1, 2};
 }
 
 void TestTaskList::removeSelectedTask() {
-    QFETCH(int, selected);
+    QFETCH(int, chosen);
+    QFETCH(bool, endsBeforeAnswer);
     QFETCH(bool, downloaderEnded);
     QFETCH(QList<int>, remaining);
     ScriptedPrompter prompter;
@@ -110,8 +114,11 @@ void TestTaskList::removeSelectedTask() {
     engine.objDOS().ExecuteCommand(downloader + " hold", "wg");
     QTRY_VERIFY(IsProcessRunning("wg", downloader));
     AppendNumbered(engine.Tasks(), 3);
+    const TaskList::TaskId task = engine.Tasks().IdAt(chosen);
+    if (endsBeforeAnswer)
+        engine.Tasks().RemoveAt(0);
     engine.Tasks().SetText(0, TaskList::Status, TaskStatus::Downloading);
-    engine.RemoveSelectedTask(selected);
+    engine.RemoveSelectedTask(task);
 
     if (downloaderEnded) {
         QTRY_VERIFY(!engine.objDOS().IsRunning());

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void convertedTasks();
     void brokenConnectionResumes();
     void removingFirstRowDeliversPartialDownload();
+    void removeOfAnEndedTaskLeavesTheNextAlone();
     void failedTaskLeavesTargetAlone_data();
     void failedTaskLeavesTargetAlone();
     void removeDuringLookupDropsTask();
@@ -175,13 +176,35 @@ void TestPipeline::removingFirstRowDeliversPartialDownload() {
     QCOMPARE(engine->objDOS().CommandLine(), command);
     QCOMPARE(ProcessesNamed("wg"), 1);
 
-    engine->RemoveSelectedTask(0);
+    engine->RemoveSelectedTask(engine->Tasks().IdAt(0));
     QCOMPARE(WaitForEnds(ended, 1, 10000), QStringList{"Done."});
     const QByteArray partial = ReadAll(target);
     QVERIFY(!partial.isEmpty());
     QVERIFY(partial.size() < site_->Video(Slow).bytes);
     QVERIFY(Content(*site_, Slow).startsWith(partial));
     QVERIFY(!IsProcessRunning("wg", appDir_ + "/data/wg"));
+}
+
+// The Remove question was about the first task, which ended before the user answered: the next
+// task has started in its place and must not lose its download.
+void TestPipeline::removeOfAnEndedTaskLeavesTheNextAlone() {
+    auto engine = NewEngine(appDir_);
+    QSignalSpy ended(engine.get(), &TaskEngine::TaskEnded);
+    Queue(*engine, targets_.filePath("asked.flv"), Short, ProfileNone);
+    Queue(*engine, targets_.filePath("next.flv"), Slow, ProfileNone);
+    const TaskList::TaskId asked = engine->Tasks().IdAt(0);
+
+    QCOMPARE(WaitForEnds(ended, 1), QStringList{"Done."});
+    QTRY_VERIFY_WITH_TIMEOUT(engine->ProgressValue() >= 2, 20000);
+    const double before = engine->ProgressValue();
+    engine->RemoveSelectedTask(asked);
+    // The next download goes on.
+    QTRY_VERIFY_WITH_TIMEOUT(engine->ProgressValue() >= before + 5, 20000);
+    QCOMPARE(ended.size(), 1);
+    QCOMPARE(engine->Tasks().Text(0, TaskList::Status), "Downloading...");
+    QCOMPARE(engine->Tasks().Text(0, TaskList::FilePath), targets_.filePath("next.flv"));
+    engine->RemoveSelectedTask(engine->Tasks().IdAt(0));
+    QCOMPARE(WaitForEnds(ended, 2, 10000), (QStringList{"Done.", "Done."}));
 }
 
 void TestPipeline::failedTaskLeavesTargetAlone_data() {
@@ -245,7 +268,7 @@ void TestPipeline::removeDuringLookupDropsTask() {
     Queue(*engine, targets_.filePath("after.flv"), Short, ProfileNone);
     QTRY_COMPARE(engine->Tasks().Text(0, TaskList::Status), "Analysing URL...");
 
-    engine->RemoveSelectedTask(-1);
+    engine->RemoveSelectedTask(engine->Tasks().IdAt(0));
     QCOMPARE(WaitForEnds(ended, 1, 20000), QStringList{"Done."});
     QCOMPARE(ended.at(0).at(0).toString(), targets_.filePath("after.flv"));
     QVERIFY(!QFile::exists(targets_.filePath("never.flv")));

@@ -271,7 +271,7 @@ void TestRealConditions::foreignToolsOfTheSameNameAreLeftAlone() {
     engine->SoundFinished();
     Queue(*engine, *site_, appDir_, root_.filePath("target-b.flv"), Slow, ProfileNone);
     QTRY_VERIFY_WITH_TIMEOUT(engine->ProgressValue() >= 2, 20000);
-    engine->RemoveSelectedTask(0);
+    engine->RemoveSelectedTask(engine->Tasks().IdAt(0));
     QCOMPARE(WaitForEnds(ended, 2, 10000), (QStringList{"Done.", "Done."}));
 
     for (const auto& process : foreign) {
