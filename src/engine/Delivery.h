@@ -11,8 +11,10 @@ struct DeliveryResult {
 };
 
 // Moves `source` over `target` when both are on one file system, otherwise copies it to a
-// temporary file beside the target and renames that over it. The source may be gone after a
-// delivery.
+// temporary file beside the target and renames that over it. As a copy over the target would, a
+// target that is a symbolic link has the file it names replaced (the link stays), a file that
+// is replaced keeps its mode and a new file gets the mode the user's umask allows. The source
+// may be gone after a delivery.
 DeliveryResult DeliverFile(const QString& source, const QString& target);
 
 // The file the encoder wrote for `tempBase` and a target path: the MPEG file for an ".avi"

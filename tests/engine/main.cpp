@@ -6,6 +6,7 @@
 #include <memory>
 
 QObject* NewCommandLineSplitTest();
+QObject* NewDeliveryTest();
 QObject* NewDOSOutputsTest();
 QObject* NewLifecycleTest();
 QObject* NewTaskListTest();
@@ -13,8 +14,8 @@ QObject* NewTaskListTest();
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     int failures = 0;
-    for (auto* make :
-         {NewCommandLineSplitTest, NewDOSOutputsTest, NewLifecycleTest, NewTaskListTest}) {
+    for (auto* make : {NewCommandLineSplitTest, NewDeliveryTest, NewDOSOutputsTest,
+                       NewLifecycleTest, NewTaskListTest}) {
         const std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }
