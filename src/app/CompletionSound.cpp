@@ -1,15 +1,22 @@
 #include "CompletionSound.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QFile>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QtEndian>
 #include <QUrl>
 
 namespace {
 
-// How long the guard waits beyond the sound's own length.
+// How long the guard waits beyond the sound's own length, for an output that takes the sound
+// but never reports its end.
 constexpr int GraceMilliseconds = 3000;
+
+bool QtKnowsAnAudioOutput() {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
 
 // The length of a PCM WAV file from its header; -1 when it cannot be told.
 int WavMilliseconds(const QString& path) {
@@ -35,7 +42,9 @@ int WavMilliseconds(const QString& path) {
 
 } // namespace
 
-CompletionSound::CompletionSound(QObject* parent) : QObject(parent) {
+CompletionSound::CompletionSound(QObject* parent, std::function<bool()> hasAudioOutput)
+    : QObject(parent),
+      hasAudioOutput_(hasAudioOutput ? std::move(hasAudioOutput) : QtKnowsAnAudioOutput) {
     guard_.setSingleShot(true);
     connect(&guard_, &QTimer::timeout, this, &CompletionSound::End);
 }
@@ -45,9 +54,11 @@ void CompletionSound::Play(const QString& path) {
         End();
     playing_ = true;
     started_ = false;
+    ++playCount_;
     const int length = WavMilliseconds(path);
-    if (length < 0) {
-        Beep();
+    // Without an output a sound effect takes the sound, says it plays, and never ends.
+    if (length < 0 || !hasAudioOutput_()) {
+        BeepInstead();
         return;
     }
     guard_.start(length + GraceMilliseconds);
@@ -55,7 +66,7 @@ void CompletionSound::Play(const QString& path) {
     effect_ = new QSoundEffect(this);
     connect(effect_, &QSoundEffect::statusChanged, this, [this] {
         if (effect_->status() == QSoundEffect::Error)
-            Beep();
+            BeepInstead();
     });
     connect(effect_, &QSoundEffect::playingChanged, this, [this] {
         if (effect_->isPlaying())
@@ -67,10 +78,18 @@ void CompletionSound::Play(const QString& path) {
     effect_->play();
 }
 
-void CompletionSound::Beep() {
+void CompletionSound::BeepInstead() {
     QApplication::beep();
-    // The beep is short and cannot be followed; a moment later counts as its end.
-    guard_.start(300);
+    // The beep cannot be followed and waits for nobody. Finished still comes from the event
+    // loop, after the caller of Play has returned, as it does after a sound.
+    guard_.stop();
+    QMetaObject::invokeMethod(
+        this,
+        [this, play = playCount_] {
+            if (play == playCount_)
+                End();
+        },
+        Qt::QueuedConnection);
 }
 
 void CompletionSound::End() {
