@@ -65,6 +65,7 @@ void DOSOutputs::ExecuteCommand(const QString& commandLine, const QString& cmdNa
     running_ = true;
     watchedName_ = cmdName;
     exit_ = {};
+    startedEnded_ = false;
     outputs_.clear();
     decoder_.resetState();
 
@@ -111,6 +112,7 @@ void DOSOutputs::ExecuteCommand(const QString& commandLine, const QString& cmdNa
                     return;
                 exit_.signalled = status == QProcess::CrashExit;
                 exit_.code = exit_.signalled ? 0 : exitCode;
+                startedEnded_ = true;
                 QTimer::singleShot(0, this, &DOSOutputs::Poll);
             });
     connect(process, &QProcess::finished, process, &QObject::deleteLater);
@@ -134,8 +136,14 @@ void DOSOutputs::Poll() {
         if (!alive || !running_)
             return;
     }
-    if (result != ReadResult::Data)
-        Finish();
+    if (result == ReadResult::Data) {
+        // Once the started tool has ended, what waits in the pipe are its last words: they are
+        // read to the end right away rather than tick by tick, so its end is seen at once.
+        if (startedEnded_)
+            QTimer::singleShot(0, this, &DOSOutputs::Poll);
+        return;
+    }
+    Finish();
 }
 
 DOSOutputs::ReadResult DOSOutputs::ReadWaiting() {

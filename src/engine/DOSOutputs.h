@@ -2,10 +2,11 @@
 // Runs one console tool at a time with its standard output and error in one pipe and no input,
 // and hands its output to the owner as it comes. ExecuteCommand returns at once; a 50 ms poll
 // then reads whatever waits in the pipe, raising ReceiveOutputs once per chunk of at most
-// 1024 bytes. The run is over at the first poll that finds the pipe empty, the started tool
-// gone and no other process of the watched name running the same program, whoever started it:
-// then CommandOver is raised, once, and LastExit tells how the started tool ended. Tools run
-// with their messages in English (ToolEnvironment).
+// 1024 bytes; once the started tool has ended, the polls follow each other without a pause
+// until the pipe is empty. The run is over at the first poll that finds the pipe empty, the
+// started tool gone and no other process of the watched name running the same program, whoever
+// started it: then CommandOver is raised, once, and LastExit tells how the started tool ended.
+// Tools run with their messages in English (ToolEnvironment).
 
 #include "ToolExit.h"
 
@@ -68,6 +69,7 @@ private:
     QString watchedName_;
     QString watchedProgram_;
     bool startedIsWatched_ = false;
+    bool startedEnded_ = false; // the started tool has been reaped
     ToolExit exit_;
     QStringDecoder decoder_;
     QPointer<QProcess> process_;
