@@ -119,6 +119,11 @@ EngineRun RunTask(const QString& appDir, const QString& root, const QString& id,
                          run.done = status == QLatin1String("Done.");
                          wait.quit();
                      });
+    QObject::connect(&engine, &TaskEngine::TaskFailed, &wait,
+                     [](const QString& failed, const QString& reason) {
+                         std::fprintf(stderr, "bench_pipeline: %s failed: %s\n", qPrintable(failed),
+                                      qPrintable(reason));
+                     });
     const QString tempBase = TempDir() + "bench_" + id;
     ProfileParams params = InitialParams();
     ApplyProfile(profile, params);
