@@ -43,6 +43,11 @@ ResolverKind ChooseResolver(const QString& address, const QString& siteRoot, Res
     case ResolverRule::Automatic:
         break;
     }
+    // Without a usable SiteRoot nothing can be said to lie outside it: the site's lookup keeps
+    // every address, as it always has.
+    const QUrl root(siteRoot);
+    if (!root.isValid() || root.host().isEmpty())
+        return ResolverKind::Site;
     return IsOnSiteRoot(address, siteRoot) ? ResolverKind::Site : ResolverKind::YtDlp;
 }
 

@@ -18,6 +18,8 @@ ResolverRule ReadResolverRule(const QString& value);
 // scheme's own).
 bool IsOnSiteRoot(const QString& address, const QString& siteRoot);
 
+// By `rule`, or when it is automatic by the address: yt-dlp for an address outside a usable
+// SiteRoot, the site's lookup otherwise.
 ResolverKind ChooseResolver(const QString& address, const QString& siteRoot, ResolverRule rule);
 
 // The yt-dlp to run: `appDir`/data/yt-dlp when there is one, else yt-dlp on PATH; empty when

@@ -1,5 +1,6 @@
 #include "YtDlpResolver.h"
 
+#include "ToolEnvironment.h"
 #include "YtDlpAnswer.h"
 
 #include <QProcess>
@@ -76,10 +77,8 @@ void YtDlpResolver::Resolve(const QString& program, const QString& address) {
     process_ = process;
     process->setProgram(program);
     process->setArguments(Arguments(address, seconds_));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // Its error lines are shown to the user as they stand, so they must be English.
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    process->setProcessEnvironment(environment);
+    process->setProcessEnvironment(ToolEnvironment());
     process->setStandardInputFile(QProcess::nullDevice());
     const pid_t parent = getpid();
     // Exit ends the program at once, with no destructor run: the kernel must end yt-dlp then.
@@ -94,8 +93,13 @@ void YtDlpResolver::Resolve(const QString& program, const QString& address) {
     connect(process, &QProcess::readyReadStandardError, this,
             [this, process] { Take(errors_, process->readAllStandardError()); });
     connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError error) {
+        // Qt may report this from inside start(): the caller hears of it from the event loop,
+        // and not at all after a Cancel.
         if (error == QProcess::FailedToStart && process == process_)
-            StartFailed(process->errorString());
+            QTimer::singleShot(0, process, [this, process] {
+                if (process == process_)
+                    StartFailed(process->errorString());
+            });
     });
     connect(process, &QProcess::finished, this,
             [this, process](int exitCode, QProcess::ExitStatus status) {

@@ -8,13 +8,14 @@
 QObject* NewCommandLineSplitTest();
 QObject* NewDOSOutputsTest();
 QObject* NewLifecycleTest();
+QObject* NewResolutionTest();
 QObject* NewTaskListTest();
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     int failures = 0;
-    for (auto* make :
-         {NewCommandLineSplitTest, NewDOSOutputsTest, NewLifecycleTest, NewTaskListTest}) {
+    for (auto* make : {NewCommandLineSplitTest, NewDOSOutputsTest, NewLifecycleTest,
+                       NewResolutionTest, NewTaskListTest}) {
         const std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }
