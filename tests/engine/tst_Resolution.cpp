@@ -6,6 +6,7 @@
 #include "SiteSettings.h"
 #include "YtDlpAnswer.h"
 #include "YtDlpResolver.h"
+#include "YtDlpStub.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
+using namespace ytdlpstub;
 
 namespace {
 
@@ -28,30 +29,6 @@ bool WriteFile(const QString& path, const QByteArray& content,
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
            file.setPermissions(permissions);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A stand-in yt-dlp: a Python program (so its process is named by its file, as yt-dlp's is)
-// that writes its pid beside itself, then runs `body`, where `here` names its folder.
-QString Stub(const QString& folder, const QByteArray& body) {
-    const QString path = folder + "/yt-dlp";
-    const QByteArray program = "#!/usr/bin/python3\n"
-                               "import json, os, subprocess, sys, time\n"
-                               "here = os.path.dirname(os.path.abspath(sys.argv[0]))\n"
-                               "open(os.path.join(here, 'pid'), 'w').write(str(os.getpid()))\n" +
-                               body + "\n";
-    return WriteFile(path, program) ? path : QString();
-}
-
-// True while `pid` is a live process (an ended one waiting to be reaped does not count).
-bool IsAlive(qint64 pid) {
-    const QByteArray stat = ReadFile(QStringLiteral("/proc/%1/stat").arg(pid));
-    const qsizetype close = stat.lastIndexOf(')');
-    return close > 0 && close + 2 < stat.size() && stat.at(close + 2) != 'Z';
 }
 
 } // namespace
@@ -241,10 +218,10 @@ void TestResolution::addressReachesYtDlpAsOneArgument_data() {
 void TestResolution::addressReachesYtDlpAsOneArgument() {
     QFETCH(QString, address);
     QTemporaryDir folder;
-    const QString stub = Stub(folder.path(), "json.dump({'argv': sys.argv[1:], 'messages': "
-                                             "os.environ.get('LC_MESSAGES')},\n"
-                                             "          open(os.path.join(here, 'seen'), 'w'))\n"
-                                             "print('http://localhost:9/media/abc.webm')");
+    const QString stub = Write(folder.path(), "json.dump({'argv': sys.argv[1:], 'messages': "
+                                              "os.environ.get('LC_MESSAGES')},\n"
+                                              "          open(os.path.join(here, 'seen'), 'w'))\n"
+                                              "print('http://localhost:9/media/abc.webm')");
     YtDlpResolver resolver;
     QSignalSpy resolved(&resolver, &YtDlpResolver::Resolved);
     QSignalSpy failed(&resolver, &YtDlpResolver::Failed);
@@ -267,31 +244,33 @@ void TestResolution::addressReachesYtDlpAsOneArgument() {
 
 void TestResolution::timeLimitEndsYtDlp() {
     QTemporaryDir folder;
-    const QString stub = Stub(folder.path(), "time.sleep(60)");
+    const QString stub = Write(folder.path(), Silent);
     YtDlpResolver resolver;
-    resolver.SetTimeLimit(1);
+    // Long enough for the stand-in to start on a busy machine.
+    resolver.SetTimeLimit(3);
     QSignalSpy failed(&resolver, &YtDlpResolver::Failed);
     resolver.Resolve(stub, "http://localhost:9/watch?v=abc");
-    QTRY_VERIFY(QFile::exists(folder.filePath("pid")));
-    const qint64 pid = ReadFile(folder.filePath("pid")).toLongLong();
-    QVERIFY(failed.wait(5000));
-    QCOMPARE(failed.at(0).at(0).toString(), "yt-dlp did not answer within 1 seconds.");
+    QTRY_VERIFY_WITH_TIMEOUT(Pid(folder.path()) > 0, 10000);
+    const qint64 pid = Pid(folder.path());
+    QVERIFY(IsAlive(pid));
+    QVERIFY(failed.wait(10000));
+    QCOMPARE(failed.at(0).at(0).toString(), "yt-dlp did not answer within 3 seconds.");
     QTRY_VERIFY(!IsAlive(pid));
     QVERIFY(!resolver.IsBusy());
 }
 
 void TestResolution::cancelEndsYtDlpAndWhatItStarted() {
     QTemporaryDir folder;
-    const QString stub = Stub(folder.path(), "child = subprocess.Popen(['sleep', '60'])\n"
-                                             "open(os.path.join(here, 'child'), 'w')"
-                                             ".write(str(child.pid))\n"
-                                             "time.sleep(60)");
+    const QString stub = Write(folder.path(), "child = subprocess.Popen(['sleep', '60'])\n"
+                                              "open(os.path.join(here, 'child'), 'w')"
+                                              ".write(str(child.pid))\n"
+                                              "time.sleep(60)");
     YtDlpResolver resolver;
     QSignalSpy resolved(&resolver, &YtDlpResolver::Resolved);
     QSignalSpy failed(&resolver, &YtDlpResolver::Failed);
     resolver.Resolve(stub, "http://localhost:9/watch?v=abc");
-    QTRY_VERIFY(!ReadFile(folder.filePath("child")).isEmpty());
-    const qint64 pid = ReadFile(folder.filePath("pid")).toLongLong();
+    QTRY_VERIFY_WITH_TIMEOUT(!ReadFile(folder.filePath("child")).isEmpty(), 10000);
+    const qint64 pid = Pid(folder.path());
     const qint64 child = ReadFile(folder.filePath("child")).toLongLong();
     QVERIFY(IsAlive(pid) && IsAlive(child));
 
