@@ -8,8 +8,6 @@
 #include "ScriptedPrompter.h"
 #include "YtDlpStub.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -17,17 +15,6 @@
 using namespace pipeline;
 
 namespace {
-
-// The site's answer to `address`, fetched directly.
-QByteArray Fetch(const QString& address) {
-    QNetworkAccessManager network;
-    QNetworkReply* reply = network.get(QNetworkRequest(QUrl(address)));
-    QSignalSpy finished(reply, &QNetworkReply::finished);
-    finished.wait(20000);
-    const QByteArray body = reply->readAll();
-    delete reply;
-    return body;
-}
 
 double DurationOf(const QString& path) {
     QProcess probe;
@@ -123,7 +110,7 @@ void TestYtDlpTasks::foreignAddressArrivesAsTheSiteServesIt() {
 
     QCOMPARE(WaitForEnds(ended, 1), QStringList{"Done."});
     QCOMPARE(failed.size(), 0);
-    const QByteArray served = Fetch(site_->OtherRoot() + "/media/" + Mp4 + ".webm");
+    const QByteArray served = LocalSite::Fetch(site_->OtherRoot() + "/media/" + Mp4 + ".webm");
     QVERIFY(served.size() > 1000);
     QCOMPARE(ReadAll(target), served);
     QCOMPARE(watcher.statuses, (QStringList{"Analysing URL...", "Downloading...", "Done."}));
@@ -156,17 +143,18 @@ void TestYtDlpTasks::failuresEndTheTaskAndTheQueueGoesOn_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("stub");
     QTest::addColumn<bool>("stubAlone");
+    QTest::addColumn<int>("seconds");
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing video")
-        << "/watch?v=" + Unknown << QByteArray() << false
+        << "/watch?v=" + Unknown << QByteArray() << false << 30
         << "yt-dlp: Unable to download webpage: HTTP Error 404: Not Found";
     // The part after "#" never reaches the site: the address is the site's start page.
     QTest::newRow("page without video")
-        << "/browse?s=mp&c=10#watch?v=" + Short << QByteArray() << false
+        << "/browse?s=mp&c=10#watch?v=" + Short << QByteArray() << false << 30
         << "yt-dlp: Unsupported URL: " + site_->OtherRoot() + "/browse?s=mp&c=10#watch?v=" + Short;
-    QTest::newRow("no yt-dlp anywhere") << "/watch?v=" + Short << QByteArray() << true
+    QTest::newRow("no yt-dlp anywhere") << "/watch?v=" + Short << QByteArray() << true << 30
                                         << "yt-dlp is needed for addresses outside 127.0.0.1";
-    QTest::newRow("yt-dlp never answers") << "/watch?v=" + Short << ytdlpstub::Silent << false
+    QTest::newRow("yt-dlp never answers") << "/watch?v=" + Short << ytdlpstub::Silent << false << 2
                                           << "yt-dlp did not answer within 2 seconds.";
 }
 
@@ -174,6 +162,7 @@ void TestYtDlpTasks::failuresEndTheTaskAndTheQueueGoesOn() {
     QFETCH(QString, path);
     QFETCH(QByteArray, stub);
     QFETCH(bool, stubAlone);
+    QFETCH(int, seconds);
     QFETCH(QString, reason);
     QTemporaryDir folder;
     if (!stub.isEmpty())
@@ -184,7 +173,7 @@ void TestYtDlpTasks::failuresEndTheTaskAndTheQueueGoesOn() {
     const QString next = targets_.filePath("next.flv");
 
     auto engine = NewEngine(appDir_);
-    engine->SetResolveSeconds(2);
+    engine->SetResolveSeconds(seconds);
     QSignalSpy ended(engine.get(), &TaskEngine::TaskEnded);
     QSignalSpy failed(engine.get(), &TaskEngine::TaskFailed);
     QueueAddress(*engine, appDir_, target, site_->OtherRoot() + path, ProfileNone);
@@ -255,7 +244,7 @@ void TestYtDlpTasks::resolverChoice() {
     QCOMPARE(WaitForEnds(ended, 1), QStringList{"Done."});
     QCOMPARE(QFile::exists(folder.filePath("ran")), byYtDlp);
     if (byYtDlp) {
-        QCOMPARE(ReadAll(target), Fetch(root + "/media/" + Short + ".webm"));
+        QCOMPARE(ReadAll(target), LocalSite::Fetch(root + "/media/" + Short + ".webm"));
         QTRY_VERIFY(Requested("/media/" + Short + ".webm"));
         QVERIFY(!Requested("/v/"));
     } else {

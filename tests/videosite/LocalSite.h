@@ -126,6 +126,14 @@ public:
             return {};
         return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
     }
+    // What the site answers at `address`, fetched with wget.
+    static QByteArray Fetch(const QString& address) {
+        QProcess wget;
+        wget.start(QStringLiteral("wget"), {QStringLiteral("-q"), QStringLiteral("-O"),
+                                            QStringLiteral("-"), QStringLiteral("--"), address});
+        wget.waitForFinished(30000);
+        return wget.readAllStandardOutput();
+    }
     QString CacheDir() const { return cacheDir_; }
     QString Error() const { return error_; }
     qint64 ProcessId() const { return process_ ? process_->processId() : 0; }
