@@ -1,7 +1,10 @@
 // Whole tasks through the engine against the same work done by the tools alone:
 //   (a) a 200 MB unconverted task, queueing to "Done.", against wget fetching the same address;
 //   (b) an MP3 task of a 3-minute video against wget and then ffmpeg run directly;
-//   (c) the program's own CPU time during (a).
+//   (c) the program's own CPU time during (a);
+//   (d) the fixed cost of resolving one address, from "Analysing URL..." to "Downloading...",
+//       by the site's lookup and by yt-dlp (the same site named localhost), and a whole 3 s
+//       task each way.
 // Each figure is the median of a few runs. Run bench/pipeline/bench_pipeline by hand.
 
 #include "AppPaths.h"
@@ -25,7 +28,8 @@
 namespace {
 
 const QString BigId = QStringLiteral("BigVideo200");
-const QString LongId = QStringLiteral("tY6eS3wQ8zN"); // 3 minutes
+const QString LongId = QStringLiteral("tY6eS3wQ8zN");  // 3 minutes
+const QString ShortId = QStringLiteral("Q2xV9dLm4bA"); // 3 seconds
 constexpr int Runs = 5;
 
 double CpuSeconds() {
@@ -68,12 +72,13 @@ double RunTool(const QString& program, const QStringList& arguments) {
 
 struct EngineRun {
     double seconds = 0;
+    double resolveSeconds = 0; // until the row reads "Downloading..."
     double cpuSeconds = 0;
     bool done = false;
 };
 
-EngineRun RunTask(const QString& appDir, const QString& root, const QString& id, int profile,
-                  const QString& target) {
+EngineRun RunTask(const QString& appDir, const QString& root, const QString& address,
+                  const QString& id, int profile, const QString& target) {
     TaskEngine engine(nullptr);
     engine.SetAppDir(appDir);
     engine.SetSiteRoot(root);
@@ -90,7 +95,12 @@ EngineRun RunTask(const QString& appDir, const QString& root, const QString& id,
     const double cpu = CpuSeconds();
     QElapsedTimer clock;
     clock.start();
-    engine.Tasks().Append(target, root + "/watch?v=" + id, tempBase + ".flv",
+    QObject::connect(&engine.Tasks(), &QAbstractItemModel::dataChanged, &wait, [&] {
+        if (run.resolveSeconds == 0 && engine.Tasks().Count() > 0 &&
+            engine.Tasks().Text(0, TaskList::Status) == QLatin1String("Downloading..."))
+            run.resolveSeconds = clock.nsecsElapsed() / 1e9;
+    });
+    engine.Tasks().Append(target, address, tempBase + ".flv",
                           BuildEncoderCommand(profile, appDir, tempBase, params));
     engine.EnableTimer1();
     wait.exec();
@@ -116,11 +126,13 @@ int main(int argc, char* argv[]) {
     const QString out = work.path();
 
     QList<double> taskA, wgetA, cpuA, taskB, directB;
+    QList<double> resolveSite, resolveYtDlp, shortSite, shortYtDlp;
     bool done = true;
     for (int run = 0; run < Runs; ++run) {
         // Alternate which goes first, so that neither always meets the other's disk writes.
         const auto engineA = [&] {
-            const EngineRun a = RunTask(appDir, site.Root(), BigId, ProfileNone, out + "/big.flv");
+            const EngineRun a = RunTask(appDir, site.Root(), site.Root() + "/watch?v=" + BigId,
+                                        BigId, ProfileNone, out + "/big.flv");
             taskA << a.seconds;
             cpuA << a.cpuSeconds;
             done = done && a.done;
@@ -132,7 +144,8 @@ int main(int argc, char* argv[]) {
             QFile::remove(out + "/big-wget.flv");
         };
         const auto engineB = [&] {
-            const EngineRun b = RunTask(appDir, site.Root(), LongId, ProfileMp3, out + "/long.mp3");
+            const EngineRun b = RunTask(appDir, site.Root(), site.Root() + "/watch?v=" + LongId,
+                                        LongId, ProfileMp3, out + "/long.mp3");
             taskB << b.seconds;
             done = done && b.done;
             QFile::remove(out + "/long.mp3");
@@ -156,10 +169,19 @@ int main(int argc, char* argv[]) {
             QFile::remove(base + ".flv");
             QFile::remove(base + ".mp3");
         };
+        const auto resolveD = [&](bool byYtDlp) {
+            const QString root = byYtDlp ? site.OtherRoot() : site.Root();
+            const EngineRun d = RunTask(appDir, site.Root(), root + "/watch?v=" + ShortId, ShortId,
+                                        ProfileNone, out + "/short.flv");
+            (byYtDlp ? resolveYtDlp : resolveSite) << d.resolveSeconds;
+            (byYtDlp ? shortYtDlp : shortSite) << d.seconds;
+            done = done && d.done;
+            QFile::remove(out + "/short.flv");
+        };
         if (run % 2 == 0) {
-            engineA(), toolA(), engineB(), toolsB();
+            engineA(), toolA(), engineB(), toolsB(), resolveD(false), resolveD(true);
         } else {
-            toolA(), engineA(), toolsB(), engineB();
+            toolA(), engineA(), toolsB(), engineB(), resolveD(true), resolveD(false);
         }
     }
     if (!done)
@@ -173,5 +195,11 @@ int main(int argc, char* argv[]) {
                 bd, b / bd);
     std::printf("%-52s %9.2fs %9s %6.1f%%\n", "(c) program CPU time during (a), share of its wall",
                 Median(cpuA), "", Median(cpuA) / a * 100);
+    const double rs = Median(resolveSite), ry = Median(resolveYtDlp);
+    std::printf("%-52s %10s %10s %7s\n", "", "lookup", "yt-dlp", "added");
+    std::printf("%-52s %9.3fs %9.3fs %6.2fs\n", "(d) resolving one address, to \"Downloading...\"",
+                rs, ry, ry - rs);
+    std::printf("%-52s %9.3fs %9.3fs %6.2fs\n", "    whole 3 s \"None\" task, queue to \"Done.\"",
+                Median(shortSite), Median(shortYtDlp), Median(shortYtDlp) - Median(shortSite));
     return 0;
 }
