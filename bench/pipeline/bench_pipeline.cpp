@@ -5,6 +5,9 @@
 //   (d) the fixed cost of a task: queueing to "Done." less the same tools' own time, on the
 //       site's shortest video, unconverted and as MP3;
 //   (e) the pause between two queued tasks: the completion sound and the next task's start.
+//   (f) the cost of resolving one address, from "Analysing URL..." to "Downloading...", by the
+//       site's lookup and by yt-dlp (the same site named localhost), and a whole 3 s task each
+//       way.
 // Each figure is the median of a few runs. Run bench/pipeline/bench_pipeline by hand.
 
 #include "AppPaths.h"
@@ -99,14 +102,15 @@ double RunToolsDirectly(const QString& appDir, const QString& root, const QStrin
 
 struct EngineRun {
     double seconds = 0;
+    double resolveSeconds = 0; // until the row reads "Downloading..."
     double cpuSeconds = 0;
     bool done = false;
 };
 
-// Queues a task as the add-task dialog does (the hidden address box changes, Timer1 is
-// enabled) on a program that has just started, and waits for its end.
-EngineRun RunTask(const QString& appDir, const QString& root, const QString& id, int profile,
-                  const QString& target) {
+// Queues a task for `address` as the add-task dialog does (the hidden address box changes,
+// Timer1 is enabled) on a program that has just started, and waits for its end.
+EngineRun RunTask(const QString& appDir, const QString& root, const QString& address,
+                  const QString& id, int profile, const QString& target) {
     TaskEngine engine(nullptr);
     engine.SetAppDir(appDir);
     engine.SetSiteRoot(root);
@@ -130,10 +134,14 @@ EngineRun RunTask(const QString& appDir, const QString& root, const QString& id,
     const double cpu = CpuSeconds();
     QElapsedTimer clock;
     clock.start();
-    const QString url = root + "/watch?v=" + id;
-    engine.Tasks().Append(target, url, tempBase + ".flv",
+    QObject::connect(&engine.Tasks(), &QAbstractItemModel::dataChanged, &wait, [&] {
+        if (run.resolveSeconds == 0 && engine.Tasks().Count() > 0 &&
+            engine.Tasks().Text(0, TaskList::Status) == QLatin1String("Downloading..."))
+            run.resolveSeconds = clock.nsecsElapsed() / 1e9;
+    });
+    engine.Tasks().Append(target, address, tempBase + ".flv",
                           BuildEncoderCommand(profile, appDir, tempBase, params));
-    txtURL.SetText(url);
+    txtURL.SetText(address);
     engine.EnableTimer1();
     wait.exec();
     run.seconds = clock.elapsed() / 1000.0;
@@ -193,11 +201,13 @@ int main(int argc, char* argv[]) {
     const QString root = site.Root();
 
     QList<double> taskA, wgetA, cpuA, taskB, directB;
+    QList<double> resolveSite, resolveYtDlp, shortSite, shortYtDlp;
     bool done = true;
     for (int run = 0; run < Runs; ++run) {
         // Alternate which goes first, so that neither always meets the other's disk writes.
         const auto engineA = [&] {
-            const EngineRun a = RunTask(appDir, root, BigId, ProfileNone, out + "/big.flv");
+            const EngineRun a = RunTask(appDir, site.Root(), site.Root() + "/watch?v=" + BigId,
+                                        BigId, ProfileNone, out + "/big.flv");
             taskA << a.seconds;
             cpuA << a.cpuSeconds;
             done = done && a.done;
@@ -206,17 +216,27 @@ int main(int argc, char* argv[]) {
             wgetA << RunToolsDirectly(appDir, root, BigId, ProfileNone, out + "/big-wget");
         };
         const auto engineB = [&] {
-            const EngineRun b = RunTask(appDir, root, LongId, ProfileMp3, out + "/long.mp3");
+            const EngineRun b = RunTask(appDir, site.Root(), site.Root() + "/watch?v=" + LongId,
+                                        LongId, ProfileMp3, out + "/long.mp3");
             taskB << b.seconds;
             done = done && b.done;
         };
         const auto toolsB = [&] {
             directB << RunToolsDirectly(appDir, root, LongId, ProfileMp3, out + "/direct");
         };
+        const auto resolveD = [&](bool byYtDlp) {
+            const QString root = byYtDlp ? site.OtherRoot() : site.Root();
+            const EngineRun d = RunTask(appDir, site.Root(), root + "/watch?v=" + ShortId, ShortId,
+                                        ProfileNone, out + "/short.flv");
+            (byYtDlp ? resolveYtDlp : resolveSite) << d.resolveSeconds;
+            (byYtDlp ? shortYtDlp : shortSite) << d.seconds;
+            done = done && d.done;
+            QFile::remove(out + "/short.flv");
+        };
         if (run % 2 == 0) {
-            engineA(), toolA(), engineB(), toolsB();
+            engineA(), toolA(), engineB(), toolsB(), resolveD(false), resolveD(true);
         } else {
-            toolA(), engineA(), toolsB(), engineB();
+            toolA(), engineA(), toolsB(), engineB(), resolveD(true), resolveD(false);
         }
     }
 
@@ -234,7 +254,8 @@ int main(int argc, char* argv[]) {
                 out + (cost.profile == ProfileNone ? "/short.flv" : "/short.mp3");
             double program = 0, tools = 0;
             const auto engine = [&] {
-                const EngineRun task = RunTask(appDir, root, ShortId, cost.profile, target);
+                const EngineRun task = RunTask(appDir, root, root + "/watch?v=" + ShortId, ShortId,
+                                               cost.profile, target);
                 program = task.seconds;
                 done = done && task.done;
             };
@@ -271,5 +292,11 @@ int main(int argc, char* argv[]) {
                     Median(cost.tools), Median(cost.difference) * 1000);
     std::printf("%-52s %9.3fs\n", "(e) pause between two tasks (sound, next start)",
                 Median(pauses));
+    const double rs = Median(resolveSite), ry = Median(resolveYtDlp);
+    std::printf("%-52s %10s %10s %7s\n", "", "lookup", "yt-dlp", "added");
+    std::printf("%-52s %9.3fs %9.3fs %6.2fs\n", "(f) resolving one address, to \"Downloading...\"",
+                rs, ry, ry - rs);
+    std::printf("%-52s %9.3fs %9.3fs %6.2fs\n", "    whole 3 s \"None\" task, queue to \"Done.\"",
+                Median(shortSite), Median(shortYtDlp), Median(shortYtDlp) - Median(shortSite));
     return 0;
 }

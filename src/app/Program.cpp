@@ -31,6 +31,8 @@ Program::Program(const QStringList& arguments)
       desktop_(std::make_unique<DesktopIntegration>(menuMsg, txtMessage, *prompter_,
                                                     QApplication::clipboard())) {
     engine_->SetSiteRoot(site_.SiteRoot);
+    engine_->SetResolverRule(site_.Resolver);
+    engine_->SetResolveSeconds(site_.ResolveSeconds);
     engine_->SetUrlBox(&txtURL);
     WireMainWindow();
     WireDesktop();
@@ -103,7 +105,9 @@ void Program::SetStartupSteps() {
 }
 
 void Program::SetShutdownSteps() {
-    shutdown_.Set(ShutdownStep::StopTools, [] {
+    shutdown_.Set(ShutdownStep::StopTools, [this] {
+        // yt-dlp is ours alone: ended by its process, never by a name others may run too.
+        engine_->ytdlp().Cancel();
         KillProcessesByName(Tools::DownloaderName, Tools::DownloaderPath());
         KillProcessesByName(Tools::EncoderName, Tools::EncoderPath());
     });

@@ -4,6 +4,8 @@
 // without a word. A site that does not answer within the time-out, or cannot be reached at
 // all, is reported as a failure instead.
 
+#include "ResolverChoice.h"
+
 #include <QNetworkReply>
 #include <QObject>
 #include <QPointer>
@@ -15,7 +17,7 @@ class QNetworkAccessManager;
 class AddressLookup : public QObject {
     Q_OBJECT
 public:
-    static constexpr int TimeoutMilliseconds = 30000;
+    static constexpr int TimeoutMilliseconds = DefaultResolveSeconds * 1000;
 
     explicit AddressLookup(QObject* parent = nullptr);
     ~AddressLookup() override;

@@ -5,6 +5,17 @@
 #include <QFile>
 #include <QUrl>
 
+namespace {
+
+// A whole number of seconds from 1 to an hour; anything else keeps the default.
+int ReadResolveSeconds(const QString& value) {
+    bool ok = false;
+    const int seconds = value.toInt(&ok);
+    return ok && seconds >= 1 && seconds <= 3600 ? seconds : DefaultResolveSeconds;
+}
+
+} // namespace
+
 QString SiteSettingsPath(const QString& appDir) {
     return ConfigFileToRead(appDir, QStringLiteral("site.ini"));
 }
@@ -38,6 +49,14 @@ SiteSettings ReadSiteSettings(const QString& path) {
             value.chop(1);
         if (value.isEmpty())
             continue;
+        if (key == QLatin1String("Resolver")) {
+            settings.Resolver = ReadResolverRule(value);
+            continue;
+        }
+        if (key == QLatin1String("ResolveSeconds")) {
+            settings.ResolveSeconds = ReadResolveSeconds(value);
+            continue;
+        }
         QString* address = key == QLatin1String("SiteRoot")       ? &settings.SiteRoot
                            : key == QLatin1String("FeedbackHost") ? &settings.FeedbackHost
                            : key == QLatin1String("MakerSite")    ? &settings.MakerSite

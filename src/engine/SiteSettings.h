@@ -3,6 +3,8 @@
 // site.ini ("SiteRoot=...", "FeedbackHost=...", "MakerSite=..."), built-in values for whatever
 // the file does not give.
 
+#include "ResolverChoice.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +14,10 @@ struct SiteSettings {
     QString MakerSite = QStringLiteral("http://127.0.0.1:8080");
     // The keys whose value was not an http(s) address of a host, and so was not taken.
     QStringList Refused;
+    // "Resolver=site" or "Resolver=yt-dlp"; by default the address decides.
+    ResolverRule Resolver = ResolverRule::Automatic;
+    // "ResolveSeconds=": how long the lookup or yt-dlp may take for one address.
+    int ResolveSeconds = DefaultResolveSeconds;
 };
 
 // True for an http or https address of a host, with nothing after its path.

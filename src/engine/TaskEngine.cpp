@@ -19,6 +19,8 @@ TaskEngine::TaskEngine(Prompter* prompter, QObject* parent)
 
     connect(&wb_, &AddressLookup::DocumentComplete, this, &TaskEngine::OnDocumentComplete);
     connect(&wb_, &AddressLookup::Failed, this, &TaskEngine::OnLookupFailed);
+    connect(&ytdlp_, &YtDlpResolver::Resolved, this, &TaskEngine::OnMediaResolved);
+    connect(&ytdlp_, &YtDlpResolver::Failed, this, &TaskEngine::OnLookupFailed);
     connect(&objDOS_, &DOSOutputs::ReceiveOutputs, this, &TaskEngine::OnDownloadOutput);
     connect(&objDOS_, &DOSOutputs::CommandOver, this, &TaskEngine::OnDownloadOver);
     connect(&ffmpegDOS_, &DOSOutputs::ReceiveOutputs, this, &TaskEngine::OnConversionOutput);
@@ -58,23 +60,54 @@ void TaskEngine::StartNextTask() {
     Q_EMIT SettingsButtonVisibleChanged(false);
     Q_EMIT ProgressStripVisibleChanged(true);
     ResolvePending_ = true;
-    wb_.Navigate(siteRoot_ + QStringLiteral("/v/") + EncodeAddressPart(CurrentVideoId_));
+    resolver_ = ChooseResolver(url, siteRoot_, resolverRule_);
+    if (resolver_ == ResolverKind::Site) {
+        wb_.Navigate(siteRoot_ + QStringLiteral("/v/") + EncodeAddressPart(CurrentVideoId_));
+        return;
+    }
+    // Looked for at every task, so a yt-dlp installed while the program runs is found.
+    const QString program = FindYtDlp(appDir_);
+    if (!program.isEmpty()) {
+        ytdlp_.Resolve(program, url);
+        return;
+    }
+    // Reported from the event loop, as any other failure of the resolution, and only to this
+    // task: a Remove in between may already have started the next one.
+    const QString reason = YtDlpMissingReason(siteRoot_, resolverRule_);
+    QTimer::singleShot(0, this, [this, reason, task = tasks_.TempName(ActiveRow())] {
+        if (stage_ == Stage::Resolving && tasks_.TempName(ActiveRow()) == task)
+            OnLookupFailed(reason);
+    });
+}
+
+void TaskEngine::SetResolveSeconds(int seconds) {
+    wb_.SetTimeout(seconds * 1000);
+    ytdlp_.SetTimeLimit(seconds);
 }
 
 void TaskEngine::OnDocumentComplete(const QString& address) {
     // Only the lookup of the task being started leads to a download, and only once.
-    if (!ResolvePending_ || stage_ != Stage::Resolving)
+    if (!ResolvePending_ || stage_ != Stage::Resolving || resolver_ != ResolverKind::Site)
         return;
     const QString token = ValueAfterMarker(address, QStringLiteral("&t="));
+    StartDownload(siteRoot_ + QStringLiteral("/get_video?video_id=") +
+                  EncodeAddressPart(CurrentVideoId_) + QStringLiteral("&t=") +
+                  EncodeAddressPart(token));
+}
+
+void TaskEngine::OnMediaResolved(const QString& address) {
+    if (!ResolvePending_ || stage_ != Stage::Resolving || resolver_ != ResolverKind::YtDlp)
+        return;
+    StartDownload(address);
+}
+
+void TaskEngine::StartDownload(const QString& address) {
     Q_EMIT ProgressStripVisibleChanged(true);
     psbValue_ = 0;
     Q_EMIT ProgressValueChanged(psbValue_);
     Q_EMIT ProgressLabelVisibleChanged(true);
     tasks_.SetText(ActiveRow(), TaskList::Status, TaskStatus::Downloading);
-    const QString command = DownloaderCommand(appDir_, tasks_.TempName(ActiveRow()),
-                                              siteRoot_ + QStringLiteral("/get_video?video_id=") +
-                                                  EncodeAddressPart(CurrentVideoId_) +
-                                                  QStringLiteral("&t=") + EncodeAddressPart(token));
+    const QString command = DownloaderCommand(appDir_, tasks_.TempName(ActiveRow()), address);
     stage_ = Stage::Downloading;
     // The folder may have been swapped for a link since the task was queued.
     if (!EnsureTempDir()) {
@@ -101,6 +134,7 @@ void TaskEngine::RemoveSelectedTask(TaskList::TaskId task) {
         return;
     if (row == 0 && stage_ == Stage::Resolving) {
         wb_.Cancel();
+        ytdlp_.Cancel();
         tasks_.RemoveAt(0);
         ShowIdle();
         AfterSound();

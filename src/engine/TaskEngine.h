@@ -1,13 +1,15 @@
 #pragma once
-// The engine behind the windows: the task list, the hidden lookup wb, the runners of the two
-// outside tools, and the task runner that takes the first row from "Awaiting..." through the
-// address lookup, the download and the conversion to its delivery. Windows reach it through
-// these calls and learn of every change through signals; it shows nothing itself except the
-// runner's messages through the prompter.
+// The engine behind the windows: the task list, the hidden lookup wb and the yt-dlp resolver,
+// the runners of the two outside tools, and the task runner that takes the first row from
+// "Awaiting..." through the address resolution, the download and the conversion to its delivery.
+// Windows reach it through these calls and learn of every change through signals; it shows nothing
+// itself except the runner's messages through the prompter.
 
 #include "AddressLookup.h"
 #include "DOSOutputs.h"
+#include "ResolverChoice.h"
 #include "TaskList.h"
+#include "YtDlpResolver.h"
 
 #include <QObject>
 #include <QPointer>
@@ -29,10 +31,14 @@ public:
     DOSOutputs& objDOS() { return objDOS_; }
     DOSOutputs& ffmpegDOS() { return ffmpegDOS_; }
     AddressLookup& wb() { return wb_; }
+    YtDlpResolver& ytdlp() { return ytdlp_; }
 
     // Where the tools (data/wg) and the sound (sound/sound.wav) are found; AppDir() unless set.
     void SetAppDir(const QString& appDir) { appDir_ = appDir; }
     void SetSiteRoot(const QString& siteRoot) { siteRoot_ = siteRoot; }
+    // Which resolver takes an address (site.ini's Resolver=), and how long either may take.
+    void SetResolverRule(ResolverRule rule) { resolverRule_ = rule; }
+    void SetResolveSeconds(int seconds);
     void SetOpenFolderAfterDownload(bool open) { OpenFolderAfterDownload_ = open; }
     bool OpenFolderAfterDownload() const { return OpenFolderAfterDownload_; }
 
@@ -49,8 +55,9 @@ public:
     // The Remove command on the task the user chose. The question before it leaves time for
     // tasks to end, so the task is named by its identity: one that has left the list meanwhile
     // is passed over. The first row while it downloads only has its downloader ended: the
-    // download stage then delivers what has arrived. While its address is being looked up, the
-    // lookup is dropped and the row goes. Any other row is still waiting, so it simply goes.
+    // download stage then delivers what has arrived. While its address is being resolved, the
+    // lookup or yt-dlp is ended and the row goes. Any other row is still waiting, so it simply
+    // goes.
     void RemoveSelectedTask(TaskList::TaskId task);
 
     // The completion sound has ended (or could not be played): the next task may start.
@@ -81,8 +88,10 @@ Q_SIGNALS:
 private:
     enum class Stage { Idle, Resolving, Downloading, Converting, Finishing };
 
-    // The lookup and the downloader start (TaskEngine.cpp).
+    // The resolution and the downloader start (TaskEngine.cpp).
     void OnDocumentComplete(const QString& address);
+    void OnMediaResolved(const QString& address);
+    void StartDownload(const QString& address);
     void OnLookupFailed(const QString& reason);
     void OnTimer2();
 
@@ -109,6 +118,7 @@ private:
     Prompter* prompter_;
     TaskList tasks_;
     AddressLookup wb_;
+    YtDlpResolver ytdlp_;
     DOSOutputs objDOS_;
     DOSOutputs ffmpegDOS_;
     QTimer Timer1_;
@@ -116,6 +126,8 @@ private:
     QPointer<HiddenText> txtURL_;
     QString appDir_;
     QString siteRoot_;
+    ResolverRule resolverRule_ = ResolverRule::Automatic;
+    ResolverKind resolver_ = ResolverKind::Site;
 
     Stage stage_ = Stage::Idle;
     int CurrentTaskIndex_ = 0;

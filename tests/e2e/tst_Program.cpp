@@ -8,6 +8,7 @@
 #include "LocalSite.h"
 #include "ProgramDriver.h"
 #include "ProgramFolder.h"
+#include "YtDlpStub.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,13 +32,16 @@ private Q_SLOTS:
     void initTestCase();
     void trayIconIsInTheTray();
     void copiedAddressQueuesAConversion();
+    void foreignAddressThroughYtDlp();
     void secondStartEndsAtOnce();
     void exitMidDownloadLeavesNothing();
+    void ytDlpEndsWithTheProgram();
     void unusableDownloadFolderTakesNoTask();
     void cleanupTestCase();
 
 private:
-    void StartProgram(QProcess& program, const QString& cacheHome);
+    // `pathFirst`, when given, goes before the PATH the program would have.
+    void StartProgram(QProcess& program, const QString& cacheHome, const QString& pathFirst = {});
     // Opens the add-task dialog from the toolbar, types `address` and `target` and presses
     // Download, with no conversion.
     void QueueThroughToolbar(const QString& address, const QString& target);
@@ -56,9 +60,12 @@ private:
     QProcess foreignEncoder_;
 };
 
-void TestProgram::StartProgram(QProcess& program, const QString& cacheHome) {
+void TestProgram::StartProgram(QProcess& program, const QString& cacheHome,
+                               const QString& pathFirst) {
     QProcessEnvironment environment = desktop_.Environment();
     environment.insert("XDG_CACHE_HOME", cacheHome);
+    if (!pathFirst.isEmpty())
+        environment.insert("PATH", pathFirst + ':' + environment.value("PATH"));
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     program.start(appDir_ + "/vidlark", {});
@@ -127,6 +134,19 @@ void TestProgram::copiedAddressQueuesAConversion() {
     QVERIFY(QFileInfo(tempDir_).isDir());
 }
 
+// An address of another host is resolved by the real yt-dlp to the page's media file, which
+// arrives as the site serves it.
+void TestProgram::foreignAddressThroughYtDlp() {
+    const QString target = root_.filePath("foreign.webm");
+    QueueThroughToolbar(site_->OtherRoot() + "/watch?v=" + Short, target);
+    if (QTest::currentTestFailed())
+        return;
+    const QByteArray served = LocalSite::Fetch(site_->OtherRoot() + "/media/" + Short + ".webm");
+    QVERIFY(served.size() > 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(ReadAll(target), served, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(tempDir_).entryList(QDir::Files).isEmpty(), 10000);
+}
+
 void TestProgram::secondStartEndsAtOnce() {
     QueueThroughToolbar(site_->Root() + "/watch?v=" + Slow, slowTarget_);
     if (QTest::currentTestFailed())
@@ -163,6 +183,35 @@ void TestProgram::exitMidDownloadLeavesNothing() {
     QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(tempDir_), 10000);
     QVERIFY(!QFileInfo::exists(slowTarget_));
     QTRY_VERIFY_WITH_TIMEOUT(!desktop_.TrayHolds("vidlark"), 10000);
+}
+
+// yt-dlp never outlives the program: Exit ends it, and so does the program's own sudden end.
+void TestProgram::ytDlpEndsWithTheProgram() {
+    QTemporaryDir stubs;
+    QVERIFY(!ytdlpstub::Write(stubs.path(), ytdlpstub::Silent).isEmpty());
+    for (const bool byExit : {true, false}) {
+        QFile::remove(stubs.filePath("pid"));
+        QProcess program;
+        StartProgram(program, root_.filePath("stubbed"), stubs.path());
+        QueueThroughToolbar(site_->OtherRoot() + "/watch?v=" + Short, root_.filePath("no.flv"));
+        if (QTest::currentTestFailed())
+            return;
+        QTRY_VERIFY_WITH_TIMEOUT(ytdlpstub::IsAlive(ytdlpstub::Pid(stubs.path())), 20000);
+        const qint64 pid = ytdlpstub::Pid(stubs.path());
+        if (byExit) {
+            PressExit(desktop_);
+            const QString question = desktop_.WaitForWindow("Warning");
+            QVERIFY(!question.isEmpty());
+            desktop_.Focus(question);
+            desktop_.Keys({"Return"});
+        } else {
+            program.kill();
+        }
+        QVERIFY(program.waitForFinished(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(!ytdlpstub::IsAlive(pid), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(desktop_.Windows("Vidlark").isEmpty(), 10000);
+    }
+    QVERIFY(!QFileInfo::exists(root_.filePath("no.flv")));
 }
 
 // A link planted at the download folder's place would send the download elsewhere: the task is

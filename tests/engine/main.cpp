@@ -9,13 +9,14 @@ QObject* NewCommandLineSplitTest();
 QObject* NewDeliveryTest();
 QObject* NewDOSOutputsTest();
 QObject* NewLifecycleTest();
+QObject* NewResolutionTest();
 QObject* NewTaskListTest();
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     int failures = 0;
     for (auto* make : {NewCommandLineSplitTest, NewDeliveryTest, NewDOSOutputsTest,
-                       NewLifecycleTest, NewTaskListTest}) {
+                       NewLifecycleTest, NewResolutionTest, NewTaskListTest}) {
         const std::unique_ptr<QObject> test(make());
         failures += QTest::qExec(test.get(), argc, argv);
     }

@@ -69,12 +69,13 @@ inline QString FormatOf(const QString& path) {
     return QString::fromUtf8(probe.readAllStandardOutput()).trimmed();
 }
 
-// Appends a task as the add-task dialog does, at `moment`, and enables Timer1. The encoder
-// line names `appDir`; `edit` changes the profile's values as a user typing in the boxes would.
-inline void Queue(TaskEngine& engine, const LocalSite& site, const QString& appDir,
-                  const QString& target, const QString& id, int profile,
-                  const QDateTime& moment = QDateTime::currentDateTime(),
-                  const std::function<void(ProfileParams&)>& edit = {}) {
+// Appends a task for `address` as the add-task dialog does, at `moment`, and enables Timer1.
+// The encoder line names `appDir`; `edit` changes the profile's values as a user typing in the
+// boxes would.
+inline void QueueAddress(TaskEngine& engine, const QString& appDir, const QString& target,
+                         const QString& address, int profile,
+                         const QDateTime& moment = QDateTime::currentDateTime(),
+                         const std::function<void(ProfileParams&)>& edit = {}) {
     TaskList& tasks = engine.Tasks();
     const QString tempBase = MakeTempBase(TempDir(), moment, [&tasks](const QString& base) {
         for (int row = 0; row < tasks.Count(); ++row) {
@@ -87,9 +88,18 @@ inline void Queue(TaskEngine& engine, const LocalSite& site, const QString& appD
     ApplyProfile(profile, params);
     if (edit)
         edit(params);
-    tasks.Append(target, Watch(site, id) + "&feature=related", tempBase + ".flv",
+    tasks.Append(target, address, tempBase + ".flv",
                  BuildEncoderCommand(profile, appDir, tempBase, params));
     engine.EnableTimer1();
+}
+
+// The same for the watch address of the site's video `id`.
+inline void Queue(TaskEngine& engine, const LocalSite& site, const QString& appDir,
+                  const QString& target, const QString& id, int profile,
+                  const QDateTime& moment = QDateTime::currentDateTime(),
+                  const std::function<void(ProfileParams&)>& edit = {}) {
+    QueueAddress(engine, appDir, target, Watch(site, id) + "&feature=related", profile, moment,
+                 edit);
 }
 
 // Waits until `count` tasks have left the list; their statuses, in order.

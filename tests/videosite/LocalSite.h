@@ -4,12 +4,14 @@
 //     LocalSite site({"--drop", "tY6eS3wQ8zN:500000"});
 //     QVERIFY2(site.Start(), qPrintable(site.Error()));
 //     site.Root();          // "http://127.0.0.1:PORT"
+//     site.OtherRoot();     // "http://localhost:PORT": the same site under another host name
 //     site.Ids();           // every video id, shortest video first
 //     site.Video(id).bytes; // its size; site.SourceFile(id) is the file it serves
 #pragma once
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
@@ -46,9 +48,10 @@ public:
         process_ = std::make_unique<QProcess>();
         // A test that crashes must not leave its site running.
         process_->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        process_->start(binDir + "/videosite", QStringList{"--port", "0", "--cache", cacheDir_,
-                                                           "--log", FeedbackLogPath()} +
-                                                   extraArgs_);
+        process_->start(binDir + "/videosite",
+                        QStringList{"--port", "0", "--cache", cacheDir_, "--log", FeedbackLogPath(),
+                                    "--requests", RequestLogPath()} +
+                            extraArgs_);
         if (!process_->waitForStarted())
             return Fail("videosite did not start: " + process_->errorString());
         const QDeadlineTimer deadline(timeoutMs);
@@ -86,6 +89,11 @@ public:
     }
 
     QString Root() const { return root_; }
+    // The same site named by another host, so that its addresses are not on Root().
+    QString OtherRoot() const {
+        QString other = root_;
+        return other.replace(QStringLiteral("//127.0.0.1:"), QStringLiteral("//localhost:"));
+    }
     QList<VideoInfo> Videos() const { return videos_; }
     QStringList Ids() const {
         QStringList ids;
@@ -110,6 +118,22 @@ public:
         return {};
     }
     QString FeedbackLogPath() const { return temp_.filePath("feedback.log"); }
+    // Every request the site answered, "METHOD TARGET STATUS" a line.
+    QString RequestLogPath() const { return temp_.filePath("requests.log"); }
+    QStringList Requests() const {
+        QFile file(RequestLogPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    }
+    // What the site answers at `address`, fetched with wget.
+    static QByteArray Fetch(const QString& address) {
+        QProcess wget;
+        wget.start(QStringLiteral("wget"), {QStringLiteral("-q"), QStringLiteral("-O"),
+                                            QStringLiteral("-"), QStringLiteral("--"), address});
+        wget.waitForFinished(30000);
+        return wget.readAllStandardOutput();
+    }
     QString CacheDir() const { return cacheDir_; }
     QString Error() const { return error_; }
     qint64 ProcessId() const { return process_ ? process_->processId() : 0; }

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 const char* const kSiteUsage =
-    "usage: videosite [--port N] [--cache DIR] [--log FILE] [--hang-id ID]...\n"
+    "usage: videosite [--port N] [--cache DIR] [--log FILE] [--requests FILE] [--hang-id ID]...\n"
     "                 [--big-id ID [--big-mb N]] [--throttle ID:KBPS]... [--drop ID:BYTES]...\n"
     "                 [--gone ID:BYTES]...\n"
     "ID is an 11-character video id; --throttle, --drop and --gone also take * for every video.\n"
@@ -65,6 +65,8 @@ std::optional<SiteOptions> ParseSiteOptions(const std::vector<std::string>& args
             options.cache = value;
         } else if (flag == "--log") {
             options.log = value;
+        } else if (flag == "--requests") {
+            options.requests = value;
         } else if (flag == "--hang-id") {
             ok = IsVideoId(value);
             options.hangIds.push_back(value);

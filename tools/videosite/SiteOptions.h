@@ -10,6 +10,7 @@ struct SiteOptions {
     int port = 0; // 0: any free port
     std::string cache;
     std::string log;                  // the feedback log; empty: feedback.log in the cache
+    std::string requests;             // the request log; empty: none
     std::vector<std::string> hangIds; // ids whose /v/ lookup never answers
     std::string bigId;                // an extra, large video
     long long bigMegabytes = 200;

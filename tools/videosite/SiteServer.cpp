@@ -27,7 +27,8 @@ std::string ContentType(const std::string& container) {
 } // namespace
 
 SiteServer::SiteServer(std::vector<Video> videos, SiteOptions options)
-    : videos_(std::move(videos)), options_(std::move(options)), feedback_(options_.log) {
+    : videos_(std::move(videos)), options_(std::move(options)), feedback_(options_.log),
+      requests_(options_.requests) {
     // Browsers keep several connections open at once, and a hanging lookup holds one for good.
     server_.new_task_queue = [] {
         return new httplib::ThreadPool(48);
@@ -35,6 +36,9 @@ SiteServer::SiteServer(std::vector<Video> videos, SiteOptions options)
     server_.set_keep_alive_timeout(2);
     // Small answers (redirects, pages) must not wait for the client's delayed acknowledgement.
     server_.set_tcp_nodelay(true);
+    server_.set_logger([this](const httplib::Request& request, const httplib::Response& response) {
+        requests_.Append(request.method, request.target, response.status);
+    });
     server_.set_pre_routing_handler(
         [](const httplib::Request& request, httplib::Response& response) {
             bool valid = HasValidEscapes(request.target);

@@ -3,6 +3,7 @@
 
 #include "Catalog.h"
 #include "FeedbackLog.h"
+#include "RequestLog.h"
 #include "SiteOptions.h"
 #include "Tokens.h"
 
@@ -47,6 +48,7 @@ private:
     SiteOptions options_;
     Tokens tokens_;
     FeedbackLog feedback_;
+    RequestLog requests_;
     std::mutex lock_;
     std::condition_variable wake_;
     std::atomic<bool> stopping_ = false;
