@@ -9,9 +9,9 @@ QProcessEnvironment ToolEnvironment(const QProcessEnvironment& base) {
     const QString all = environment.value(QStringLiteral("LC_ALL"));
     if (!all.isEmpty()) {
         environment.remove(QStringLiteral("LC_ALL"));
-        for (const char* category : {"LC_CTYPE", "LC_NUMERIC", "LC_TIME", "LC_COLLATE",
-                                     "LC_MONETARY", "LC_PAPER", "LC_NAME", "LC_ADDRESS",
-                                     "LC_TELEPHONE", "LC_MEASUREMENT", "LC_IDENTIFICATION"})
+        for (const char* category :
+             {"LC_CTYPE", "LC_NUMERIC", "LC_TIME", "LC_COLLATE", "LC_MONETARY", "LC_PAPER",
+              "LC_NAME", "LC_ADDRESS", "LC_TELEPHONE", "LC_MEASUREMENT", "LC_IDENTIFICATION"})
             environment.insert(QLatin1String(category), all);
         environment.insert(QStringLiteral("LANG"), all);
     }

@@ -6,5 +6,5 @@
 #include <QProcessEnvironment>
 
 // `base` with the tools' messages in the C locale and every other locale setting unchanged.
-QProcessEnvironment ToolEnvironment(
-    const QProcessEnvironment& base = QProcessEnvironment::systemEnvironment());
+QProcessEnvironment
+ToolEnvironment(const QProcessEnvironment& base = QProcessEnvironment::systemEnvironment());
