@@ -65,7 +65,6 @@ void DOSOutputs::ExecuteCommand(const QString& commandLine, const QString& cmdNa
     running_ = true;
     watchedName_ = cmdName;
     exit_ = {};
-    startedEnded_ = false;
     outputs_.clear();
     decoder_.resetState();
 
@@ -112,7 +111,6 @@ void DOSOutputs::ExecuteCommand(const QString& commandLine, const QString& cmdNa
                     return;
                 exit_.signalled = status == QProcess::CrashExit;
                 exit_.code = exit_.signalled ? 0 : exitCode;
-                startedEnded_ = true;
                 QTimer::singleShot(0, this, &DOSOutputs::Poll);
             });
     connect(process, &QProcess::finished, process, &QObject::deleteLater);
@@ -128,7 +126,7 @@ void DOSOutputs::Poll() {
     if (result == ReadResult::Nothing) {
         // The started tool's end is known only once it is reaped; until then it counts as
         // running even when the process table no longer shows it.
-        if ((startedIsWatched_ && process_ && process_->state() != QProcess::NotRunning) ||
+        if ((startedIsWatched_ && StartedToolRunning()) ||
             IsProcessRunning(watchedName_, watchedProgram_))
             return;
         // Whatever the tool wrote just before it ended is still in the pipe.
@@ -139,11 +137,16 @@ void DOSOutputs::Poll() {
     if (result == ReadResult::Data) {
         // Once the started tool has ended, what waits in the pipe are its last words: they are
         // read to the end right away rather than tick by tick, so its end is seen at once.
-        if (startedEnded_)
+        if (!StartedToolRunning())
             QTimer::singleShot(0, this, &DOSOutputs::Poll);
         return;
     }
     Finish();
+}
+
+bool DOSOutputs::StartedToolRunning() const {
+    // QProcess tells its end only once the tool is reaped, and deletes itself after that.
+    return process_ && process_->state() != QProcess::NotRunning;
 }
 
 DOSOutputs::ReadResult DOSOutputs::ReadWaiting() {

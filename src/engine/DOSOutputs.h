@@ -57,6 +57,7 @@ private:
     enum class ReadResult { Nothing, Data, Broken };
 
     void Poll();
+    bool StartedToolRunning() const;
     ReadResult ReadWaiting();
     void Fail(const QString& message);
     void Finish();
@@ -69,7 +70,6 @@ private:
     QString watchedName_;
     QString watchedProgram_;
     bool startedIsWatched_ = false;
-    bool startedEnded_ = false; // the started tool has been reaped
     ToolExit exit_;
     QStringDecoder decoder_;
     QPointer<QProcess> process_;

@@ -74,8 +74,8 @@ void TaskEngine::StartNextTask() {
     // Reported from the event loop, as any other failure of the resolution, and only to this
     // task: a Remove in between may already have started the next one.
     const QString reason = YtDlpMissingReason(siteRoot_, resolverRule_);
-    QTimer::singleShot(0, this, [this, reason, task = tasks_.TempName(ActiveRow())] {
-        if (stage_ == Stage::Resolving && tasks_.TempName(ActiveRow()) == task)
+    QTimer::singleShot(0, this, [this, reason, task = tasks_.IdAt(ActiveRow())] {
+        if (stage_ == Stage::Resolving && tasks_.IdAt(ActiveRow()) == task)
             OnLookupFailed(reason);
     });
 }
